@@ -1,0 +1,32 @@
+// Delphi-style Format: "%" [index ":"] ["-"] [width] ["." precision] type, with the types
+// d (signed decimal), u (unsigned decimal), x (upper-case hex), s (text), f, e, g, n (floating
+// point; n with thousands separators) and "%%". Width and precision may be "*", taken from the
+// next (integer) argument. An argument of the wrong kind, a missing argument or an unknown type
+// raises EConvertError with the text "Format '<format>' invalid or incompatible with argument".
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <variant>
+
+#include "String.h"
+
+class FormatArg {
+ public:
+  FormatArg(int value) : FValue(static_cast<int64_t>(value)) {}
+  FormatArg(long value) : FValue(static_cast<int64_t>(value)) {}
+  FormatArg(long long value) : FValue(static_cast<int64_t>(value)) {}
+  FormatArg(unsigned value) : FValue(static_cast<uint64_t>(value)) {}
+  FormatArg(unsigned long value) : FValue(static_cast<uint64_t>(value)) {}
+  FormatArg(unsigned long long value) : FValue(static_cast<uint64_t>(value)) {}
+  FormatArg(double value) : FValue(value) {}
+  FormatArg(const String& value) : FValue(value) {}
+  FormatArg(const wchar_t* value) : FValue(String(value)) {}
+
+  const std::variant<int64_t, uint64_t, double, String>& Value() const { return FValue; }
+
+ private:
+  std::variant<int64_t, uint64_t, double, String> FValue;
+};
+
+String Format(const String& format, std::initializer_list<FormatArg> args);
