@@ -1,0 +1,46 @@
+// The toolkit's base component: an owner, a name, a tag and the components it owns. Portable, so
+// non-visual components build and test natively. A component created with an owner is destroyed
+// by that owner (in reverse order of creation); destroying an owned component first removes it
+// from its owner. Components cannot be copied.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/String.h"
+
+class TComponent {
+ public:
+  explicit TComponent(TComponent* owner);
+  virtual ~TComponent();
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  TComponent* Owner() const { return FOwner; }
+  const String& Name() const { return FName; }
+  void SetName(const String& name) { FName = name; }
+  intptr_t Tag() const { return FTag; }
+  void SetTag(intptr_t tag) { FTag = tag; }
+
+  int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+  TComponent* Components(int index) const;
+  // The owned component of that name (ASCII case ignored), or nullptr.
+  TComponent* FindComponent(const String& name) const;
+
+  // Component state, as the toolkit distinguishes it: being loaded from stored settings (no
+  // change events fire) or edited in a designer; both false at run time.
+  bool Loading() const { return FLoading; }
+  bool Designing() const { return FDesigning; }
+  void SetLoading(bool loading) { FLoading = loading; }
+  void SetDesigning(bool designing) { FDesigning = designing; }
+  // Called once loading has ended; components finish their set-up here.
+  virtual void Loaded() { FLoading = false; }
+
+ private:
+  TComponent* FOwner;
+  String FName;
+  intptr_t FTag = 0;
+  bool FLoading = false;
+  bool FDesigning = false;
+  std::vector<TComponent*> FComponents;  // owned
+};
