@@ -18,6 +18,10 @@ String ExpandPathName(const String& path, bool longNames);
 String LongPathName(const String& path);
 // LongPathName of the running program's own file.
 String ProgramFileName();
+// The running program's file as the loader reports it.
+String ModuleFileName();
+// The drive part of a path: "C:" or "\\server\share"; empty when there is none.
+String ExtractFileDrive(const String& path);
 
 // The Windows form of a native path: natively "/a/b" becomes "Z:\a\b"; on Windows the path
 // itself. Tools use it for paths given on their command line.

@@ -1,0 +1,182 @@
+#include "platform/IniRules.h"
+
+#include <vector>
+
+#include "platform/CodePages.h"
+#include "platform/IniFile.h"
+
+namespace platform {
+namespace {
+
+bool IsProfileSpace(wchar_t c) {
+  // The reader counts CR and ^Z (the DOS end-of-file mark) as blanks too.
+  return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x1A;
+}
+
+wchar_t Fold(wchar_t c) {
+  return c >= L'a' && c <= L'z' ? c - 32 : c;
+}
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Fold(a[i]) != Fold(b[i]))
+      return false;
+  }
+  return true;
+}
+
+struct Line {
+  std::wstring_view text;  // without leading and trailing blanks
+};
+
+std::vector<Line> SplitLines(const String& text) {
+  std::vector<Line> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find(L'\n', start);
+    if (end == String::npos)
+      end = text.size();
+    size_t b = start, e = end;
+    while (b < e && IsProfileSpace(text[b]))
+      ++b;
+    while (e > b && IsProfileSpace(text[e - 1]))
+      --e;
+    if (e > b)
+      lines.push_back({std::wstring_view(text).substr(b, e - b)});
+    start = end + 1;
+  }
+  return lines;
+}
+
+// A "[name]" line: the name runs to the last "]" and keeps its inner blanks.
+std::optional<std::wstring_view> SectionName(std::wstring_view line) {
+  if (line.empty() || line[0] != L'[')
+    return std::nullopt;
+  const size_t close = line.rfind(L']');
+  if (close == std::wstring_view::npos)
+    return std::nullopt;
+  return line.substr(1, close - 1);
+}
+
+// The stored value, with one pair of matching outer quotes removed the way the reader copies it
+// into a buffer of kIniValueLimit + 1 characters.
+String CopyEntry(std::wstring_view value) {
+  const size_t bufferSize = kIniValueLimit + 1;
+  wchar_t quote = 0;
+  if (!value.empty() && (value[0] == L'\'' || value[0] == L'"') && value.size() > 1 &&
+      value.back() == value[0]) {
+    quote = value[0];
+    value.remove_prefix(1);
+  }
+  String out(value.substr(0, bufferSize - 1));
+  if (quote != 0 && bufferSize >= value.size() && !out.empty())
+    out.pop_back();
+  return out;
+}
+
+}  // namespace
+
+String DecodeProfileText(std::string_view bytes) {
+  auto utf16 = [&](size_t from, bool bigEndian) {
+    String out;
+    for (size_t i = from; i + 1 < bytes.size(); i += 2) {
+      const auto a = static_cast<uint8_t>(bytes[i]), b = static_cast<uint8_t>(bytes[i + 1]);
+      out += static_cast<wchar_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    }
+    return out;
+  };
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+    return FromUtf8(bytes.substr(3));
+  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
+    return utf16(2, false);
+  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
+    return utf16(2, true);
+  return AnsiToString(bytes);
+}
+
+String ProfileString(const String& text, const String& section, const String& key,
+                     const String& defaultValue) {
+  // Trailing blanks of the default are dropped, and it is copied like a stored value.
+  String def = defaultValue;
+  while (def.size() > 1 && def.back() == L' ')
+    def.pop_back();
+  if (key.empty())
+    return CopyEntry(def);
+
+  bool inSection = false;
+  bool sectionSeen = false;
+  for (const Line& line : SplitLines(text)) {
+    if (const auto name = SectionName(line.text)) {
+      // Only the first section of a name is searched.
+      if (sectionSeen)
+        break;
+      inSection = SameName(*name, section);
+      sectionSeen = inSection;
+      continue;
+    }
+    if (!inSection)
+      continue;
+    const size_t eq = line.text.find(L'=');
+    std::wstring_view name = line.text.substr(0, eq);
+    while (!name.empty() && IsProfileSpace(name.back()))
+      name.remove_suffix(1);
+    if (!SameName(name, key))
+      continue;
+    if (eq == std::wstring_view::npos)
+      return CopyEntry(def);  // a key without "=" has no value
+    std::wstring_view value = line.text.substr(eq + 1);
+    while (!value.empty() && IsProfileSpace(value.front()))
+      value.remove_prefix(1);
+    return CopyEntry(value);
+  }
+  return CopyEntry(def);
+}
+
+std::optional<int32_t> ParseInteger(const String& text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == L' ')
+    ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == L'-' || text[i] == L'+'))
+    negative = text[i++] == L'-';
+  bool hex = false;
+  if (i < text.size() && text[i] == L'$') {
+    hex = true;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == L'0' &&
+             (text[i + 1] == L'x' || text[i + 1] == L'X')) {
+    hex = true;
+    i += 2;
+  } else if (i < text.size() && (text[i] == L'x' || text[i] == L'X')) {
+    hex = true;
+    ++i;
+  }
+  if (i >= text.size())
+    return std::nullopt;
+  uint64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const wchar_t c = text[i];
+    int digit;
+    if (c >= L'0' && c <= L'9') {
+      digit = c - L'0';
+    } else if (hex && Fold(c) >= L'A' && Fold(c) <= L'F') {
+      digit = Fold(c) - L'A' + 10;
+    } else {
+      return std::nullopt;
+    }
+    value = value * (hex ? 16 : 10) + digit;
+    if (value > (hex ? 0xFFFFFFFFull : 0x80000000ull))
+      return std::nullopt;
+  }
+  if (hex) {
+    const auto bits = static_cast<int32_t>(static_cast<uint32_t>(value));
+    return negative ? static_cast<int32_t>(0u - static_cast<uint32_t>(bits)) : bits;
+  }
+  if (!negative && value > 0x7FFFFFFF)
+    return std::nullopt;
+  return negative ? static_cast<int32_t>(0 - value) : static_cast<int32_t>(value);
+}
+
+}  // namespace platform
