@@ -2,6 +2,10 @@
 
 #include <shlobj.h>
 #include <windows.h>
+// The platform layer's functions share these names with Windows' A/W macros.
+#undef GetEnvironmentVariable
+#undef SetEnvironmentVariable
+#undef ExpandEnvironmentStrings
 
 namespace platform {
 

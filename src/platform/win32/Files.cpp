@@ -1,6 +1,12 @@
 #include "platform/Files.h"
 
 #include <windows.h>
+// The platform layer's functions share these names with Windows' A/W macros.
+#undef CreateDirectory
+#undef RemoveDirectory
+#undef DeleteFile
+#undef CopyFile
+#undef SetFileAttributes
 
 #include "core/Exception.h"
 #include "platform/Faults.h"
