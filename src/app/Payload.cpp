@@ -1,0 +1,103 @@
+#include "app/Payload.h"
+
+#include "app/PayloadFormat.h"
+#include "core/Format.h"
+#include "platform/Files.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+using platform::TFileStream;
+
+namespace {
+
+const wchar_t* const kUnpackFailure =
+    L"Não foi possível extrair o conteúdo do arquivo <b>comps.pkg<b>.";
+
+void CopyPart(TFileStream& program, int64_t offset, int64_t size, const String& target) {
+  TFileStream out(target, TFileStream::Mode::Create);
+  program.Seek(offset);
+  CopyStreamBytes(program, out, size);
+}
+
+// Walks every record header without writing; raises EPayloadDamaged for the first bad one.
+void CheckRecords(TFileStream& archive) {
+  TArchiveReader reader(archive, 0, archive.Size());
+  TArchiveRecord record;
+  while (reader.Next(record)) {
+  }
+}
+
+}  // namespace
+
+EPayloadError::EPayloadError(const String& reason)
+    : Exception(Format(L"Não foi possível extrair os arquivos de instalação.||"
+                       L"<b>Mensagem de erro:<b>|%s",
+                       {reason})),
+      FReason(reason) {}
+
+String CreateTempFolder(std::mt19937& random) {
+  std::uniform_int_distribution<int> number(0, 999999);
+  String result;
+  while (result.empty()) {
+    const String path = WithTrailingBackslash(SystemTempFolder()) + std::to_wstring(number(random));
+    if (!platform::DirectoryExists(path)) {
+      platform::ForceDirectories(path);
+      result = path;
+    }
+  }
+  return result;
+}
+
+void ExtractPayload(TInstallerState& state, const String& programFile) {
+  ExtractPayloadTo(state, programFile, CreateTempFolder(state.Random));
+}
+
+void ExtractPayloadTo(TInstallerState& state, const String& programFile, const String& folder) {
+  try {
+    state.TempDir = folder;
+    const String archiveFile = WithTrailingBackslash(folder) + kArchiveFileName;
+    {
+      TFileStream program(programFile, TFileStream::Mode::OpenRead);
+      const TPayloadLocation location = LocatePayload(program);
+      CopyPart(program, location.ArchiveOffset, location.ArchiveSize, archiveFile);
+      CopyPart(program, location.DescriptorOffset, location.DescriptorSize,
+               WithTrailingBackslash(folder) + kDescriptorFileName);
+    }
+    if (!UnpackArchive(state, archiveFile, folder))
+      throw EPayloadError(kUnpackFailure);
+  } catch (const EPayloadError&) {
+    throw;
+  } catch (const Exception& failure) {
+    throw EPayloadError(failure.Message());
+  } catch (const std::exception& failure) {
+    throw EPayloadError(FromUtf8(failure.what()));
+  }
+}
+
+bool UnpackArchive(TInstallerState& state, const String& archiveFile, const String& targetDir) {
+  state.ExtractedFiles.Clear();
+  try {
+    TFileStream archive(archiveFile, TFileStream::Mode::OpenRead);
+    CheckRecords(archive);
+    TArchiveReader reader(archive, 0, archive.Size());
+    TArchiveRecord record;
+    while (reader.Next(record)) {
+      state.ExtractedFiles.Add(record.Name);
+      TFileStream out(WithTrailingBackslash(targetDir) + record.Name, TFileStream::Mode::Create);
+      CopyStreamBytes(archive, out, record.Size);
+    }
+    return true;
+  } catch (const std::exception&) {
+    state.ExtractedFiles.Clear();
+    return false;
+  }
+}
+
+void ReadSetupDescriptor(TInstallerState& state) {
+  const platform::TIniFile descriptor(WithTrailingBackslash(state.TempDir) + kDescriptorFileName);
+  state.TargetVersion = descriptor.ReadInteger(L"SETUP", L"Version", 0);
+  state.PackageName = descriptor.ReadString(L"SETUP", L"Package", L"");
+  state.UnitList = descriptor.ReadString(L"COMPONENTS", L"Files", L"");
+  state.ComponentList = descriptor.ReadString(L"COMPONENTS", L"Names", L"");
+  state.SourceFlag = descriptor.ReadInteger(L"COMPONENTS", L"Source", 0) != 0;
+}

@@ -1,0 +1,178 @@
+// Extracting the payload from the end of a program file: the parts copied out byte for byte,
+// the temporary folder, and the damaged tails refused with the window's message.
+#include <gtest/gtest.h>
+
+#include "PayloadTestData.h"
+#include "app/Payload.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+
+namespace {
+
+// A descriptor of exactly `size` bytes: a SETUP section padded with a comment line.
+Bytes DescriptorOfSize(size_t size) {
+  Bytes text = AsciiBytes("[SETUP]\r\nVersion=26\r\n;");
+  text.resize(size, '-');
+  return text;
+}
+
+class ExtractPayload : public ::testing::Test {
+ protected:
+  String Program() const { return Scratch / L"setup.exe"; }
+  String Folder() const { return Scratch / L"unpacked"; }
+
+  void WriteProgram(const Bytes& tail) {
+    platform::WriteFileBytes(Program(), Concat({PatternBytes(4096, 9), tail}));
+  }
+
+  void Extract() {
+    platform::ForceDirectories(Folder());
+    ExtractPayloadTo(State, Program(), Folder());
+  }
+
+  // The failure's own text, or a note that nothing failed.
+  String FailureReason() {
+    try {
+      Extract();
+    } catch (const EPayloadError& failure) {
+      return failure.Reason();
+    }
+    return L"(no failure)";
+  }
+
+  ScratchFolder Scratch;
+  TInstallerState State;
+};
+
+TEST_F(ExtractPayload, CopiesArchiveAndDescriptorByteForByte) {
+  const Bytes archive = Record("Payload.bin", PatternBytes(168761 - 16, 3));
+  const Bytes descriptor = DescriptorOfSize(808);
+  WriteProgram(Tail(archive, descriptor));
+  Extract();
+  const Bytes archiveCopy = platform::ReadFileBytes(Folder() + L"\\comps.pkg");
+  const Bytes descriptorCopy = platform::ReadFileBytes(Folder() + L"\\instalar.inf");
+  EXPECT_EQ(archiveCopy.size(), 168761u);
+  EXPECT_EQ(descriptorCopy.size(), 808u);
+  EXPECT_EQ(archiveCopy, archive);
+  EXPECT_EQ(descriptorCopy, descriptor);
+}
+
+TEST_F(ExtractPayload, UnpacksArchiveIntoTheFolder) {
+  WriteProgram(Tail(Record("UnitA.pas", AsciiBytes("unit UnitA;")), DescriptorOfSize(40)));
+  Extract();
+  EXPECT_EQ(State.TempDir, Folder());
+  EXPECT_EQ(State.ExtractedFiles.Items(), std::vector<String>{L"UnitA.pas"});
+  EXPECT_EQ(platform::ReadFileBytes(Folder() + L"\\UnitA.pas"), AsciiBytes("unit UnitA;"));
+}
+
+TEST_F(ExtractPayload, AcceptsEmptyArchiveAndDescriptor) {
+  WriteProgram(Tail({}, {}));
+  Extract();
+  EXPECT_TRUE(State.ExtractedFiles.Items().empty());
+  EXPECT_EQ(platform::FileSize(Folder() + L"\\comps.pkg"), 0u);
+  EXPECT_EQ(platform::FileSize(Folder() + L"\\instalar.inf"), 0u);
+}
+
+TEST_F(ExtractPayload, CreatesNumberedFolderInSystemTemp) {
+  WriteProgram(Tail(Record("UnitA.pas", AsciiBytes("x")), {}));
+  ::ExtractPayload(State, Program());
+  const String temp = SystemTempFolder();
+  const bool inTemp = State.TempDir.starts_with(temp);
+  const String number = State.TempDir.substr(temp.size());
+  const bool inRange = !number.empty() && number.size() <= 6 &&
+                       number.find_first_not_of(L"0123456789") == String::npos &&
+                       (number == L"0" || number[0] != L'0');
+  const bool unpacked = platform::FileExists(State.TempDir + L"\\UnitA.pas");
+  if (inTemp && !number.empty())
+    RemoveFolderTree(State.TempDir);
+  EXPECT_TRUE(inTemp);
+  EXPECT_TRUE(inRange) << ToUtf8(number);
+  EXPECT_TRUE(unpacked);
+}
+
+TEST_F(ExtractPayload, ShowsUnpackFailureInTheWindowsMessage) {
+  WriteProgram(Tail(Record("..\\Evil.pas", AsciiBytes("x")), {}));
+  try {
+    Extract();
+    FAIL() << "the hostile archive was accepted";
+  } catch (const EPayloadError& failure) {
+    EXPECT_EQ(failure.Message(),
+              L"Não foi possível extrair os arquivos de instalação.||<b>Mensagem de erro:<b>|"
+              L"Não foi possível extrair o conteúdo do arquivo <b>comps.pkg<b>.");
+  }
+}
+
+TEST_F(ExtractPayload, KeepsPartsWrittenBeforeUnpackFailure) {
+  const Bytes archive = Record("..\\Evil.pas", AsciiBytes("x"));
+  WriteProgram(Tail(archive, {}));
+  EXPECT_EQ(FailureReason(), L"Não foi possível extrair o conteúdo do arquivo <b>comps.pkg<b>.");
+  EXPECT_EQ(FolderEntries(Folder()), (std::vector<String>{L"comps.pkg", L"instalar.inf"}));
+  EXPECT_EQ(FolderEntries(Scratch.Path()), (std::vector<String>{L"setup.exe", L"unpacked"}));
+}
+
+TEST_F(ExtractPayload, FailsForMissingProgramFile) {
+  EXPECT_FALSE(FailureReason().empty());
+  EXPECT_TRUE(FolderEntries(Folder()).empty());
+}
+
+TEST_F(ExtractPayload, RefusesNegativeArchiveSize) {
+  WriteProgram(Concat({LittleEndian32(-5), LittleEndian32(0)}));
+  EXPECT_NE(FailureReason(), L"(no failure)");
+  EXPECT_TRUE(FolderEntries(Folder()).empty());
+}
+
+TEST_F(ExtractPayload, RefusesNegativeDescriptorSize) {
+  WriteProgram(Concat({LittleEndian32(0), LittleEndian32(-1)}));
+  EXPECT_NE(FailureReason(), L"(no failure)");
+  EXPECT_TRUE(FolderEntries(Folder()).empty());
+}
+
+TEST_F(ExtractPayload, RefusesSizesPointingBeforeFileStart) {
+  WriteProgram(Concat({LittleEndian32(4096), LittleEndian32(1)}));
+  EXPECT_NE(FailureReason(), L"(no failure)");
+  EXPECT_TRUE(FolderEntries(Folder()).empty());
+}
+
+TEST_F(ExtractPayload, RefusesLargestSizesWithoutOverflow) {
+  WriteProgram(Concat({LittleEndian32(INT32_MAX), LittleEndian32(INT32_MAX)}));
+  EXPECT_NE(FailureReason(), L"(no failure)");
+  EXPECT_TRUE(FolderEntries(Folder()).empty());
+}
+
+TEST_F(ExtractPayload, RefusesFileShorterThanTrailer) {
+  platform::WriteFileBytes(Program(), Bytes{0, 0, 0, 0, 0, 0, 0});
+  EXPECT_NE(FailureReason(), L"(no failure)");
+  EXPECT_TRUE(FolderEntries(Folder()).empty());
+}
+
+TEST_F(ExtractPayload, AcceptsPayloadThatFillsTheWholeFile) {
+  const Bytes archive = Record("A.pas", AsciiBytes("a"));
+  platform::WriteFileBytes(Program(), Tail(archive, AsciiBytes("[SETUP]")));
+  Extract();
+  EXPECT_EQ(State.ExtractedFiles.Items(), std::vector<String>{L"A.pas"});
+}
+
+TEST(PayloadError, PlacesReasonAfterTheErrorHeading) {
+  EXPECT_EQ(EPayloadError(L"Disco cheio.").Message(),
+            L"Não foi possível extrair os arquivos de instalação.||<b>Mensagem de erro:<b>|"
+            L"Disco cheio.");
+}
+
+TEST(CreateTempFolder, SkipsNumberWhoseFolderExists) {
+  std::mt19937 probe(1234);
+  std::uniform_int_distribution<int> number(0, 999999);
+  const String taken = SystemTempFolder() + std::to_wstring(number(probe));
+  const String expected = SystemTempFolder() + std::to_wstring(number(probe));
+  const bool takenExisted = platform::DirectoryExists(taken);
+  platform::ForceDirectories(taken);
+  std::mt19937 random(1234);
+  const String created = CreateTempFolder(random);
+  const bool exists = platform::DirectoryExists(created);
+  if (!takenExisted)
+    platform::RemoveDirectory(taken);
+  platform::RemoveDirectory(created);
+  EXPECT_EQ(created, expected);
+  EXPECT_TRUE(exists);
+}
+
+}  // namespace
