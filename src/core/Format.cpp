@@ -45,8 +45,7 @@ class Formatter {
   }
 
   const FormatArg& NextArg() {
-    if (FNext >= FArgs.size())
-      Fail();
+    if (FNext >= FArgs.size()) Fail();
     return FArgs.begin()[FNext++];
   }
 
@@ -54,15 +53,13 @@ class Formatter {
     if (i < FFormat.size() && FFormat[i] == L'*') {
       ++i;
       const auto* n = std::get_if<int64_t>(&NextArg().Value());
-      if (n == nullptr)
-        Fail();
+      if (n == nullptr) Fail();
       return static_cast<int>(*n);
     }
     int n = -1;
     while (i < FFormat.size() && FFormat[i] >= L'0' && FFormat[i] <= L'9') {
       n = (n < 0 ? 0 : n) * 10 + (FFormat[i++] - L'0');
-      if (n > 100000)
-        Fail();
+      if (n > 100000) Fail();
     }
     return n;
   }
@@ -86,11 +83,9 @@ class Formatter {
     if (i < FFormat.size() && FFormat[i] == L'.') {
       ++i;
       d.precision = ReadNumber(i);
-      if (d.precision < 0)
-        d.precision = 0;
+      if (d.precision < 0) d.precision = 0;
     }
-    if (i >= FFormat.size())
-      Fail();
+    if (i >= FFormat.size()) Fail();
     d.type = FFormat[i++];
     return d;
   }
@@ -152,8 +147,7 @@ class Formatter {
       return MinDigits(Hex(bits), d.precision);
     }
     if (d.type == L'u' || d.type == L'U') {
-      if (negative)
-        magnitude = static_cast<uint32_t>(static_cast<int32_t>(std::get<int64_t>(v)));
+      if (negative) magnitude = static_cast<uint32_t>(static_cast<int32_t>(std::get<int64_t>(v)));
       return MinDigits(Decimal(magnitude), d.precision);
     }
     return (negative ? L"-" : L"") + MinDigits(Decimal(magnitude), d.precision);
@@ -161,8 +155,7 @@ class Formatter {
 
   double Floating(const FormatArg& arg) {
     const auto& v = arg.Value();
-    if (const auto* f = std::get_if<double>(&v))
-      return *f;
+    if (const auto* f = std::get_if<double>(&v)) return *f;
     Fail();
   }
 
@@ -175,11 +168,9 @@ class Formatter {
   static String Grouped(const String& fixed) {
     const size_t sign = !fixed.empty() && fixed[0] == L'-' ? 1 : 0;
     size_t end = fixed.find(L'.');
-    if (end == String::npos)
-      end = fixed.size();
+    if (end == String::npos) end = fixed.size();
     String out = fixed;
-    for (size_t pos = end; pos > sign + 3; pos -= 3)
-      out.insert(pos - 3, 1, L',');
+    for (size_t pos = end; pos > sign + 3; pos -= 3) out.insert(pos - 3, 1, L',');
     return out;
   }
 
@@ -196,8 +187,7 @@ class Formatter {
       case L's':
       case L'S': {
         const auto* s = std::get_if<String>(&arg.Value());
-        if (s == nullptr)
-          Fail();
+        if (s == nullptr) Fail();
         String text = d.precision >= 0 ? s->substr(0, d.precision) : *s;
         return Pad(text, d);
       }

@@ -17,11 +17,9 @@ wchar_t AsciiUpper(wchar_t c) {
 }
 
 bool SameAscii(const String& a, const String& b) {
-  if (a.size() != b.size())
-    return false;
+  if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
-      return false;
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
   }
   return true;
 }
@@ -43,30 +41,25 @@ constexpr int64_t kUnixEpochAsDateTime = 25569;  // 1970-01-01 as days since 189
 }  // namespace
 
 String LeftPart(const String& s, int n) {
-  if (n <= 0)
-    return String();
+  if (n <= 0) return String();
   return s.substr(0, static_cast<size_t>(n));
 }
 
 String RightPart(const String& s, int n) {
-  if (n <= 0)
-    return String();
-  if (static_cast<size_t>(n) >= s.size())
-    return s;
+  if (n <= 0) return String();
+  if (static_cast<size_t>(n) >= s.size()) return s;
   return s.substr(s.size() - n);
 }
 
 String TrimLeading(const String& s) {
   size_t i = 0;
-  while (i < s.size() && IsTrimmed(s[i]))
-    ++i;
+  while (i < s.size() && IsTrimmed(s[i])) ++i;
   return s.substr(i);
 }
 
 String TrimTrailing(const String& s) {
   size_t n = s.size();
-  while (n > 0 && IsTrimmed(s[n - 1]))
-    --n;
+  while (n > 0 && IsTrimmed(s[n - 1])) --n;
   return s.substr(0, n);
 }
 
@@ -80,58 +73,48 @@ bool IsBlank(const String& s) {
 
 int FindTextIndex(const String& s, const std::vector<String>& values) {
   for (size_t i = 0; i < values.size(); ++i) {
-    if (SameAscii(s, values[i]))
-      return static_cast<int>(i);
+    if (SameAscii(s, values[i])) return static_cast<int>(i);
   }
   return -1;
 }
 
 int PosOfOccurrence(const String& sub, const String& s, int n, int start) {
-  if (n <= 0 || sub.empty() || s.empty())
-    return 0;
+  if (n <= 0 || sub.empty() || s.empty()) return 0;
   size_t from = start <= 1 ? 0 : static_cast<size_t>(start - 1);
   int found = 0;
   while (from < s.size()) {
     const size_t at = s.find(sub, from);
-    if (at == String::npos)
-      return 0;
-    if (++found == n)
-      return static_cast<int>(at) + 1;
+    if (at == String::npos) return 0;
+    if (++found == n) return static_cast<int>(at) + 1;
     from = at + 1;
   }
   return 0;
 }
 
 int TokenCount(const String& s, wchar_t sep) {
-  if (s.empty() || sep == 0)
-    return 0;
+  if (s.empty() || sep == 0) return 0;
   int count = 1;
-  for (wchar_t c : s)
-    count += c == sep ? 1 : 0;
+  for (wchar_t c : s) count += c == sep ? 1 : 0;
   return count;
 }
 
 String TokenAt(const String& s, wchar_t sep, int n) {
-  if (n <= 0 || n > TokenCount(s, sep))
-    return String();
+  if (n <= 0 || n > TokenCount(s, sep)) return String();
   size_t begin = 0;
-  for (int i = 1; i < n; ++i)
-    begin = s.find(sep, begin) + 1;
+  for (int i = 1; i < n; ++i) begin = s.find(sep, begin) + 1;
   const size_t end = s.find(sep, begin);
   return s.substr(begin, end == String::npos ? String::npos : end - begin);
 }
 
 String ReplaceOccurrences(const String& source, const String& find, const String& repl,
                           int maxCount) {
-  if (source.empty() || find.empty() || find == repl)
-    return source;
+  if (source.empty() || find.empty() || find == repl) return source;
   String out;
   size_t from = 0;
   int done = 0;
   while (maxCount <= 0 || done < maxCount) {
     const size_t at = source.find(find, from);
-    if (at == String::npos)
-      break;
+    if (at == String::npos) break;
     out.append(source, from, at - from);
     out += repl;
     from = at + find.size();
@@ -179,11 +162,9 @@ int YearOfDate(TDateTime d) {
 int64_t NumberFromText(const String& s) {
   String digits;
   for (wchar_t c : s) {
-    if (c >= L'0' && c <= L'9')
-      digits += c;
+    if (c >= L'0' && c <= L'9') digits += c;
   }
-  if (digits.empty())
-    return 0;
+  if (digits.empty()) return 0;
   const bool negative = s[0] == L'-';
   // Accumulate towards the negative side, which holds one more value than the positive one.
   int64_t value = 0;

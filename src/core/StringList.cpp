@@ -14,11 +14,9 @@ wchar_t AsciiUpper(wchar_t c) {
 }  // namespace
 
 bool SameTextAscii(const String& a, const String& b) {
-  if (a.size() != b.size())
-    return false;
+  if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
-      return false;
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
   }
   return true;
 }
@@ -56,8 +54,7 @@ void TStringList::Delete(int index) {
 
 int TStringList::IndexOf(const String& value) const {
   for (int i = 0; i < Count(); ++i) {
-    if (SameTextAscii(FItems[i], value))
-      return i;
+    if (SameTextAscii(FItems[i], value)) return i;
   }
   return -1;
 }
@@ -77,8 +74,7 @@ String TStringList::ValueFromIndex(int index) const {
 int TStringList::IndexOfName(const String& name) const {
   for (int i = 0; i < Count(); ++i) {
     const size_t eq = FItems[i].find(L'=');
-    if (eq != String::npos && SameTextAscii(FItems[i].substr(0, eq), name))
-      return i;
+    if (eq != String::npos && SameTextAscii(FItems[i].substr(0, eq), name)) return i;
   }
   return -1;
 }
@@ -91,8 +87,7 @@ String TStringList::Values(const String& name) const {
 void TStringList::SetValue(const String& name, const String& value) {
   const int i = IndexOfName(name);
   if (value.empty()) {
-    if (i >= 0)
-      Delete(i);
+    if (i >= 0) Delete(i);
   } else if (i >= 0) {
     FItems[i] = name + L"=" + value;
   } else {
@@ -102,8 +97,7 @@ void TStringList::SetValue(const String& name, const String& value) {
 
 String TStringList::Text() const {
   String out;
-  for (const String& line : FItems)
-    out += line + L"\r\n";
+  for (const String& line : FItems) out += line + L"\r\n";
   return out;
 }
 
@@ -112,8 +106,7 @@ void TStringList::SetText(const String& text) {
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find_first_of(L"\r\n", start);
-    if (end == String::npos)
-      end = text.size();
+    if (end == String::npos) end = text.size();
     FItems.push_back(text.substr(start, end - start));
     if (end < text.size() && text[end] == L'\r' && end + 1 < text.size() &&
         text[end + 1] == L'\n') {
@@ -128,8 +121,7 @@ void TStringList::Sort() {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
       const wchar_t x = AsciiUpper(a[i]), y = AsciiUpper(b[i]);
-      if (x != y)
-        return x < y;
+      if (x != y) return x < y;
     }
     return a.size() < b.size();
   });

@@ -24,8 +24,7 @@ void ClearFaults() {
 
 bool ShouldFail(FaultKind kind) {
   int& left = Countdown(kind);
-  if (left <= 0)
-    return false;
+  if (left <= 0) return false;
   return --left == 0;
 }
 

@@ -7,23 +7,20 @@ namespace platform {
 std::vector<uint8_t> ReadFileBytes(const String& path) {
   TFileStream file(path, TFileStream::Mode::OpenRead);
   std::vector<uint8_t> bytes(static_cast<size_t>(file.Size()));
-  if (!bytes.empty())
-    file.ReadExact(bytes.data(), bytes.size());
+  if (!bytes.empty()) file.ReadExact(bytes.data(), bytes.size());
   return bytes;
 }
 
 void WriteFileBytes(const String& path, const std::vector<uint8_t>& bytes) {
   TFileStream file(path, TFileStream::Mode::Create);
-  if (!bytes.empty())
-    file.Write(bytes.data(), bytes.size());
+  if (!bytes.empty()) file.Write(bytes.data(), bytes.size());
 }
 
 void TFileStream::ReadExact(void* buffer, size_t count) {
   auto* out = static_cast<uint8_t*>(buffer);
   while (count > 0) {
     const size_t got = Read(out, count);
-    if (got == 0)
-      throw EInOutError(L"Read beyond end of file: " + FPath);
+    if (got == 0) throw EInOutError(L"Read beyond end of file: " + FPath);
     out += got;
     count -= got;
   }

@@ -18,11 +18,9 @@ wchar_t Fold(wchar_t c) {
 }
 
 bool SameName(std::wstring_view a, std::wstring_view b) {
-  if (a.size() != b.size())
-    return false;
+  if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (Fold(a[i]) != Fold(b[i]))
-      return false;
+    if (Fold(a[i]) != Fold(b[i])) return false;
   }
   return true;
 }
@@ -35,29 +33,29 @@ std::vector<Line> SplitLines(const String& text) {
   std::vector<Line> lines;
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = text.find(L'\n', start);
-    if (end == String::npos)
-      end = text.size();
+    size_t end = text.find_first_of(L"\r\n", start);
+    if (end == String::npos) end = text.size();
     size_t b = start, e = end;
-    while (b < e && IsProfileSpace(text[b]))
-      ++b;
-    while (e > b && IsProfileSpace(text[e - 1]))
-      --e;
-    if (e > b)
-      lines.push_back({std::wstring_view(text).substr(b, e - b)});
+    while (b < e && IsProfileSpace(text[b])) ++b;
+    while (e > b && IsProfileSpace(text[e - 1])) --e;
+    if (e > b) lines.push_back({std::wstring_view(text).substr(b, e - b)});
     start = end + 1;
   }
   return lines;
 }
 
-// A "[name]" line: the name runs to the last "]" and keeps its inner blanks.
+std::wstring_view TrimBlanks(std::wstring_view s) {
+  while (!s.empty() && IsProfileSpace(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsProfileSpace(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// A "[name]" line: the name runs to the last "]", without its outer blanks.
 std::optional<std::wstring_view> SectionName(std::wstring_view line) {
-  if (line.empty() || line[0] != L'[')
-    return std::nullopt;
+  if (line.empty() || line[0] != L'[') return std::nullopt;
   const size_t close = line.rfind(L']');
-  if (close == std::wstring_view::npos)
-    return std::nullopt;
-  return line.substr(1, close - 1);
+  if (close == std::wstring_view::npos) return std::nullopt;
+  return TrimBlanks(line.substr(1, close - 1));
 }
 
 // The stored value, with one pair of matching outer quotes removed the way the reader copies it
@@ -71,8 +69,7 @@ String CopyEntry(std::wstring_view value) {
     value.remove_prefix(1);
   }
   String out(value.substr(0, bufferSize - 1));
-  if (quote != 0 && bufferSize >= value.size() && !out.empty())
-    out.pop_back();
+  if (quote != 0 && bufferSize >= value.size() && !out.empty()) out.pop_back();
   return out;
 }
 
@@ -87,12 +84,9 @@ String DecodeProfileText(std::string_view bytes) {
     }
     return out;
   };
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-    return FromUtf8(bytes.substr(3));
-  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE")
-    return utf16(2, false);
-  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF")
-    return utf16(2, true);
+  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return FromUtf8(bytes.substr(3));
+  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") return utf16(2, false);
+  if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF") return utf16(2, true);
   return AnsiToString(bytes);
 }
 
@@ -100,35 +94,29 @@ String ProfileString(const String& text, const String& section, const String& ke
                      const String& defaultValue) {
   // Trailing blanks of the default are dropped, and it is copied like a stored value.
   String def = defaultValue;
-  while (def.size() > 1 && def.back() == L' ')
-    def.pop_back();
-  if (key.empty())
-    return CopyEntry(def);
+  while (def.size() > 1 && def.back() == L' ') def.pop_back();
+  if (key.empty()) return CopyEntry(def);
 
+  // The names asked for lose their outer blanks as the stored ones do.
+  const std::wstring_view wantedSection = TrimBlanks(section);
+  const std::wstring_view wantedKey = TrimBlanks(key);
   bool inSection = false;
   bool sectionSeen = false;
   for (const Line& line : SplitLines(text)) {
     if (const auto name = SectionName(line.text)) {
       // Only the first section of a name is searched.
-      if (sectionSeen)
-        break;
-      inSection = SameName(*name, section);
+      if (sectionSeen) break;
+      inSection = SameName(*name, wantedSection);
       sectionSeen = inSection;
       continue;
     }
-    if (!inSection)
-      continue;
+    if (!inSection) continue;
     const size_t eq = line.text.find(L'=');
-    std::wstring_view name = line.text.substr(0, eq);
-    while (!name.empty() && IsProfileSpace(name.back()))
-      name.remove_suffix(1);
-    if (!SameName(name, key))
-      continue;
-    if (eq == std::wstring_view::npos)
-      return CopyEntry(def);  // a key without "=" has no value
+    const std::wstring_view name = TrimBlanks(line.text.substr(0, eq));
+    if (!SameName(name, wantedKey)) continue;
+    if (eq == std::wstring_view::npos) return CopyEntry(def);  // a key without "=" has no value
     std::wstring_view value = line.text.substr(eq + 1);
-    while (!value.empty() && IsProfileSpace(value.front()))
-      value.remove_prefix(1);
+    while (!value.empty() && IsProfileSpace(value.front())) value.remove_prefix(1);
     return CopyEntry(value);
   }
   return CopyEntry(def);
@@ -136,11 +124,9 @@ String ProfileString(const String& text, const String& section, const String& ke
 
 std::optional<int32_t> ParseInteger(const String& text) {
   size_t i = 0;
-  while (i < text.size() && text[i] == L' ')
-    ++i;
+  while (i < text.size() && text[i] == L' ') ++i;
   bool negative = false;
-  if (i < text.size() && (text[i] == L'-' || text[i] == L'+'))
-    negative = text[i++] == L'-';
+  if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
   bool hex = false;
   if (i < text.size() && text[i] == L'$') {
     hex = true;
@@ -153,8 +139,7 @@ std::optional<int32_t> ParseInteger(const String& text) {
     hex = true;
     ++i;
   }
-  if (i >= text.size())
-    return std::nullopt;
+  if (i >= text.size()) return std::nullopt;
   uint64_t value = 0;
   for (; i < text.size(); ++i) {
     const wchar_t c = text[i];
@@ -167,15 +152,13 @@ std::optional<int32_t> ParseInteger(const String& text) {
       return std::nullopt;
     }
     value = value * (hex ? 16 : 10) + digit;
-    if (value > (hex ? 0xFFFFFFFFull : 0x80000000ull))
-      return std::nullopt;
+    if (value > (hex ? 0xFFFFFFFFull : 0x80000000ull)) return std::nullopt;
   }
   if (hex) {
     const auto bits = static_cast<int32_t>(static_cast<uint32_t>(value));
     return negative ? static_cast<int32_t>(0u - static_cast<uint32_t>(bits)) : bits;
   }
-  if (!negative && value > 0x7FFFFFFF)
-    return std::nullopt;
+  if (!negative && value > 0x7FFFFFFF) return std::nullopt;
   return negative ? static_cast<int32_t>(0 - value) : static_cast<int32_t>(value);
 }
 

@@ -18,8 +18,7 @@ String RegBytesToString(const std::vector<uint8_t>& bytes) {
   String text;
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const auto c = static_cast<wchar_t>(bytes[i] | (bytes[i + 1] << 8));
-    if (c == 0)
-      break;
+    if (c == 0) break;
     text += c;
   }
   return text;
@@ -27,15 +26,13 @@ String RegBytesToString(const std::vector<uint8_t>& bytes) {
 
 std::optional<String> RegistryKey::ReadString(const String& name) const {
   const auto value = ReadValue(name);
-  if (!value || value->type != RegValueType::String)
-    return std::nullopt;
+  if (!value || value->type != RegValueType::String) return std::nullopt;
   return RegBytesToString(value->data);
 }
 
 std::optional<uint32_t> RegistryKey::ReadDWord(const String& name) const {
   const auto value = ReadValue(name);
-  if (!value || value->type != RegValueType::DWord || value->data.size() != 4)
-    return std::nullopt;
+  if (!value || value->type != RegValueType::DWord || value->data.size() != 4) return std::nullopt;
   const auto& d = value->data;
   return static_cast<uint32_t>(d[0] | (d[1] << 8) | (d[2] << 16) |
                                (static_cast<uint32_t>(d[3]) << 24));

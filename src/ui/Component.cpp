@@ -7,8 +7,7 @@
 #include "core/StringList.h"
 
 TComponent::TComponent(TComponent* owner) : FOwner(owner) {
-  if (FOwner != nullptr)
-    FOwner->FComponents.push_back(this);
+  if (FOwner != nullptr) FOwner->FComponents.push_back(this);
 }
 
 TComponent::~TComponent() {
@@ -30,8 +29,7 @@ TComponent* TComponent::Components(int index) const {
 
 TComponent* TComponent::FindComponent(const String& name) const {
   for (TComponent* c : FComponents) {
-    if (SameTextAscii(c->Name(), name))
-      return c;
+    if (SameTextAscii(c->Name(), name)) return c;
   }
   return nullptr;
 }

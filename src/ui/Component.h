@@ -5,9 +5,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/String.h"
+
+class TComponent;
+
+// An event handler that only learns which component fired it.
+using TNotifyEvent = std::function<void(TComponent* sender)>;
 
 class TComponent {
  public:

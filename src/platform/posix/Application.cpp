@@ -1,12 +1,11 @@
 // Natively there are no windows: processing messages runs the idle hook, and a wait for
-// messages sleeps in short steps so that the hook runs often.
+// messages just sleeps.
 #include "platform/Application.h"
 #include "platform/ApplicationWait.h"
 #include "platform/Clock.h"
 
 void TApplicationCore::ProcessMessages() {
-  if (OnIdleProcess)
-    OnIdleProcess();
+  if (OnIdleProcess) OnIdleProcess();
 }
 
 bool WindowExists(const String&) {
@@ -16,7 +15,7 @@ bool WindowExists(const String&) {
 namespace platform {
 
 void WaitForMessages(uint32_t timeoutMilliseconds) {
-  SleepMilliseconds(timeoutMilliseconds < 5 ? timeoutMilliseconds : 5);
+  SleepMilliseconds(timeoutMilliseconds);
 }
 
 }  // namespace platform

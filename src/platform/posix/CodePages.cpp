@@ -26,8 +26,7 @@ constexpr std::array<wchar_t, 128> kCp437High = {
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
 
 wchar_t AnsiChar(uint8_t b) {
-  if (b < 0x80 || b >= 0xA0)
-    return b;
+  if (b < 0x80 || b >= 0xA0) return b;
   const wchar_t c = kCp1252High[b - 0x80];
   return c != 0 ? c : b;  // unassigned bytes map to the control character of the same code
 }
@@ -37,8 +36,7 @@ wchar_t AnsiChar(uint8_t b) {
 String AnsiToString(std::string_view bytes) {
   String out;
   out.reserve(bytes.size());
-  for (char b : bytes)
-    out += AnsiChar(static_cast<uint8_t>(b));
+  for (char b : bytes) out += AnsiChar(static_cast<uint8_t>(b));
   return out;
 }
 
@@ -67,8 +65,7 @@ std::string StringToAnsi(const String& text, bool* exact) {
     allMapped = allMapped && mapped;
     out += byte;
   }
-  if (exact != nullptr)
-    *exact = allMapped;
+  if (exact != nullptr) *exact = allMapped;
   return out;
 }
 

@@ -20,17 +20,14 @@ namespace {
 std::optional<struct stat> Stat(const String& path) {
   const std::string native = ToNativePath(path);
   struct stat st {};
-  if (native.empty() || ::stat(native.c_str(), &st) != 0)
-    return std::nullopt;
+  if (native.empty() || ::stat(native.c_str(), &st) != 0) return std::nullopt;
   return st;
 }
 
 uint32_t AttributesOf(const std::string& name, const struct stat& st) {
   uint32_t attributes = S_ISDIR(st.st_mode) ? faDirectory : faArchive;
-  if ((st.st_mode & S_IWUSR) == 0)
-    attributes |= faReadOnly;
-  if (!name.empty() && name[0] == '.')
-    attributes |= faHidden;
+  if ((st.st_mode & S_IWUSR) == 0) attributes |= faReadOnly;
+  if (!name.empty() && name[0] == '.') attributes |= faHidden;
   return attributes;
 }
 
@@ -38,21 +35,16 @@ uint32_t AttributesOf(const std::string& name, const struct stat& st) {
 bool MatchMask(const wchar_t* mask, const wchar_t* name) {
   while (*mask != 0) {
     if (*mask == L'*') {
-      while (*mask == L'*')
-        ++mask;
-      if (*mask == 0)
-        return true;
+      while (*mask == L'*') ++mask;
+      if (*mask == 0) return true;
       for (const wchar_t* p = name; *p != 0; ++p) {
-        if (MatchMask(mask, p))
-          return true;
+        if (MatchMask(mask, p)) return true;
       }
       // "*.*" also matches names without a dot, as on Windows.
       return std::wcscmp(mask, L".*") == 0 || std::wcscmp(mask, L".") == 0;
     }
-    if (*name == 0)
-      return false;
-    if (*mask != L'?' && std::towupper(*mask) != std::towupper(*name))
-      return false;
+    if (*name == 0) return false;
+    if (*mask != L'?' && std::towupper(*mask) != std::towupper(*name)) return false;
     ++mask;
     ++name;
   }
@@ -77,16 +69,14 @@ bool DirectoryExists(const String& path) {
 
 std::optional<uint32_t> FileAttributes(const String& path) {
   const auto st = Stat(path);
-  if (!st)
-    return std::nullopt;
+  if (!st) return std::nullopt;
   const std::string native = ToNativePath(path);
   return AttributesOf(native.substr(native.find_last_of('/') + 1), *st);
 }
 
 bool SetFileAttributes(const String& path, uint32_t attributes) {
   const auto st = Stat(path);
-  if (!st)
-    return false;
+  if (!st) return false;
   mode_t mode = st->st_mode & 07777;
   mode = (attributes & faReadOnly) != 0 ? mode & ~0222 : mode | S_IWUSR;
   return ::chmod(ToNativePath(path).c_str(), mode) == 0;
@@ -99,10 +89,8 @@ bool CreateDirectory(const String& path) {
 
 bool ForceDirectories(const String& path) {
   String p = path;
-  while (p.size() > 1 && (p.back() == L'\\' || p.back() == L'/'))
-    p.pop_back();
-  if (p.empty() || DirectoryExists(p))
-    return !p.empty();
+  while (p.size() > 1 && (p.back() == L'\\' || p.back() == L'/')) p.pop_back();
+  if (p.empty() || DirectoryExists(p)) return !p.empty();
   const size_t cut = p.find_last_of(L"\\/");
   if (cut != String::npos && cut > 0 && p[cut - 1] != L':' && !ForceDirectories(p.substr(0, cut))) {
     return false;
@@ -141,8 +129,7 @@ bool CopyFile(const String& from, const String& to) {
 
 std::optional<uint64_t> FileSize(const String& path) {
   const auto st = Stat(path);
-  if (!st || S_ISDIR(st->st_mode))
-    return std::nullopt;
+  if (!st || S_ISDIR(st->st_mode)) return std::nullopt;
   return static_cast<uint64_t>(st->st_size);
 }
 
@@ -153,21 +140,16 @@ std::vector<FoundFile> FindFiles(const String& mask) {
   const String pattern = cut == String::npos ? mask : mask.substr(cut + 1);
   std::string nativeFolder =
       ToNativePath(folder.size() == 2 && folder[1] == L':' ? folder + L"\\" : folder);
-  if (nativeFolder.empty())
-    return found;
+  if (nativeFolder.empty()) return found;
   std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(nativeFolder.c_str()), ::closedir);
-  if (!dir)
-    return found;
+  if (!dir) return found;
   while (const dirent* entry = ::readdir(dir.get())) {
     const std::string name = entry->d_name;
-    if (name == "." || name == "..")
-      continue;
+    if (name == "." || name == "..") continue;
     const String wideName = FromUtf8(name);
-    if (!MatchMask(pattern.c_str(), wideName.c_str()))
-      continue;
+    if (!MatchMask(pattern.c_str(), wideName.c_str())) continue;
     struct stat st {};
-    if (::stat((nativeFolder + "/" + name).c_str(), &st) != 0)
-      continue;
+    if (::stat((nativeFolder + "/" + name).c_str(), &st) != 0) continue;
     found.push_back({wideName, String(), AttributesOf(name, st),
                      S_ISDIR(st.st_mode) ? 0 : static_cast<uint64_t>(st.st_size)});
   }
@@ -185,8 +167,7 @@ TFileStream::TFileStream(const String& path, Mode mode) : FPath(path) {
                                            : O_RDWR;
   const int fd = native.empty() ? -1 : ::open(native.c_str(), flags | O_CLOEXEC, 0666);
   if (fd < 0) {
-    if (native.empty())
-      errno = ENOENT;
+    if (native.empty()) errno = ENOENT;
     Fail(mode == Mode::Create ? L"Cannot create file" : L"Cannot open file", path);
   }
   struct stat st {};
@@ -199,18 +180,15 @@ TFileStream::TFileStream(const String& path, Mode mode) : FPath(path) {
 }
 
 void TFileStream::Close() noexcept {
-  if (FHandle >= 0)
-    ::close(static_cast<int>(FHandle));
+  if (FHandle >= 0) ::close(static_cast<int>(FHandle));
   FHandle = -1;
 }
 
 size_t TFileStream::Read(void* buffer, size_t count) {
   for (;;) {
     const ssize_t got = ::read(static_cast<int>(FHandle), buffer, count);
-    if (got >= 0)
-      return static_cast<size_t>(got);
-    if (errno != EINTR)
-      Fail(L"Read error on", FPath);
+    if (got >= 0) return static_cast<size_t>(got);
+    if (errno != EINTR) Fail(L"Read error on", FPath);
   }
 }
 
@@ -222,18 +200,15 @@ void TFileStream::Write(const void* buffer, size_t count) {
   const auto* in = static_cast<const uint8_t*>(buffer);
   while (count > 0) {
     const ssize_t put = ::write(static_cast<int>(FHandle), in, count);
-    if (put < 0 && errno == EINTR)
-      continue;
-    if (put <= 0)
-      Fail(L"Write error on", FPath);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) Fail(L"Write error on", FPath);
     in += put;
     count -= static_cast<size_t>(put);
   }
 }
 
 void TFileStream::Seek(int64_t position) {
-  if (::lseek(static_cast<int>(FHandle), position, SEEK_SET) < 0)
-    Fail(L"Seek error on", FPath);
+  if (::lseek(static_cast<int>(FHandle), position, SEEK_SET) < 0) Fail(L"Seek error on", FPath);
 }
 
 int64_t TFileStream::Position() const {

@@ -4,7 +4,6 @@
 
 String UpperText(const String& s) {
   String out = s;
-  for (wchar_t& c : out)
-    c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  for (wchar_t& c : out) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
   return out;
 }

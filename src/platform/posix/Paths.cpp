@@ -15,8 +15,7 @@ String SystemTempFolder() {
 
 String CurrentFolder() {
   char buffer[PATH_MAX];
-  if (::getcwd(buffer, sizeof buffer) == nullptr)
-    return String();
+  if (::getcwd(buffer, sizeof buffer) == nullptr) return String();
   return WithTrailingBackslash(platform::FromNativePathBytes(buffer));
 }
 
@@ -28,8 +27,7 @@ bool SetCurrentFolder(const String& path) {
 String ModuleFileName() {
   char buffer[PATH_MAX];
   const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0)
-    return String();
+  if (n <= 0) return String();
   return platform::FromNativePathBytes(std::string(buffer, static_cast<size_t>(n)));
 }
 

@@ -35,8 +35,7 @@ struct Node {
 std::shared_ptr<Node>& RootNode(RegRoot root) {
   static std::map<RegRoot, std::shared_ptr<Node>> roots;
   auto& node = roots[root];
-  if (!node)
-    node = std::make_shared<Node>();
+  if (!node) node = std::make_shared<Node>();
   return node;
 }
 
@@ -45,10 +44,8 @@ std::vector<String> SplitPath(const String& path) {
   size_t start = 0;
   while (start <= path.size()) {
     size_t end = path.find(L'\\', start);
-    if (end == String::npos)
-      end = path.size();
-    if (end > start)
-      parts.push_back(path.substr(start, end - start));
+    if (end == String::npos) end = path.size();
+    if (end > start) parts.push_back(path.substr(start, end - start));
     start = end + 1;
   }
   return parts;
@@ -60,8 +57,7 @@ std::shared_ptr<Node> Walk(RegRoot root, const String& path, bool create) {
   for (const String& part : SplitPath(path)) {
     auto it = node->subkeys.find(Folded(part));
     if (it == node->subkeys.end()) {
-      if (!create)
-        return nullptr;
+      if (!create) return nullptr;
       auto child = std::make_shared<Node>();
       child->name = part;
       it = node->subkeys.emplace(Folded(part), std::move(child)).first;
@@ -73,8 +69,7 @@ std::shared_ptr<Node> Walk(RegRoot root, const String& path, bool create) {
 
 void MarkDeleted(Node& node) {
   node.deleted = true;
-  for (auto& [name, child] : node.subkeys)
-    MarkDeleted(*child);
+  for (auto& [name, child] : node.subkeys) MarkDeleted(*child);
 }
 
 Node* AsNode(void* handle) {
@@ -86,8 +81,7 @@ Node* AsNode(void* handle) {
 
 std::optional<RegistryKey> RegistryKey::Open(RegRoot root, const String& path) {
   auto node = Walk(root, path, false);
-  if (!node)
-    return std::nullopt;
+  if (!node) return std::nullopt;
   return RegistryKey(new std::shared_ptr<Node>(std::move(node)));
 }
 
@@ -101,17 +95,13 @@ bool RegistryKey::Exists(RegRoot root, const String& path) {
 
 bool RegistryKey::DeleteTree(RegRoot root, const String& path) {
   const auto parts = SplitPath(path);
-  if (parts.empty())
-    return false;
+  if (parts.empty()) return false;
   String parentPath;
-  for (size_t i = 0; i + 1 < parts.size(); ++i)
-    parentPath += parts[i] + L"\\";
+  for (size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + L"\\";
   auto parent = Walk(root, parentPath, false);
-  if (!parent)
-    return false;
+  if (!parent) return false;
   auto it = parent->subkeys.find(Folded(parts.back()));
-  if (it == parent->subkeys.end())
-    return false;
+  if (it == parent->subkeys.end()) return false;
   MarkDeleted(*it->second);
   parent->subkeys.erase(it);
   return true;
@@ -137,8 +127,7 @@ RegistryKey::~RegistryKey() {
 std::vector<String> RegistryKey::SubKeyNames() const {
   std::vector<String> names;
   if (Node* node = AsNode(FHandle)) {
-    for (const auto& [folded, child] : node->subkeys)
-      names.push_back(child->name);
+    for (const auto& [folded, child] : node->subkeys) names.push_back(child->name);
   }
   return names;
 }
@@ -146,8 +135,7 @@ std::vector<String> RegistryKey::SubKeyNames() const {
 std::vector<String> RegistryKey::ValueNames() const {
   std::vector<String> names;
   if (Node* node = AsNode(FHandle)) {
-    for (const auto& [name, value] : node->values)
-      names.push_back(name);
+    for (const auto& [name, value] : node->values) names.push_back(name);
   }
   return names;
 }
@@ -158,18 +146,15 @@ bool RegistryKey::ValueExists(const String& name) const {
 
 std::optional<RegValue> RegistryKey::ReadValue(const String& name) const {
   Node* node = AsNode(FHandle);
-  if (node == nullptr)
-    return std::nullopt;
+  if (node == nullptr) return std::nullopt;
   const auto it = node->FindValue(name);
-  if (it == node->values.end())
-    return std::nullopt;
+  if (it == node->values.end()) return std::nullopt;
   return it->second;
 }
 
 bool RegistryKey::WriteValue(const String& name, const RegValue& value) {
   Node* node = AsNode(FHandle);
-  if (node == nullptr)
-    return false;
+  if (node == nullptr) return false;
   const auto it = node->FindValue(name);
   if (it != node->values.end()) {
     it->second = value;
@@ -181,11 +166,9 @@ bool RegistryKey::WriteValue(const String& name, const RegValue& value) {
 
 bool RegistryKey::DeleteValue(const String& name) {
   Node* node = AsNode(FHandle);
-  if (node == nullptr)
-    return false;
+  if (node == nullptr) return false;
   const auto it = node->FindValue(name);
-  if (it == node->values.end())
-    return false;
+  if (it == node->values.end()) return false;
   node->values.erase(it);
   return true;
 }

@@ -13,8 +13,7 @@ void TApplicationCore::ProcessMessages() {
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
-  if (OnIdleProcess)
-    OnIdleProcess();
+  if (OnIdleProcess) OnIdleProcess();
 }
 
 bool WindowExists(const String& name) {

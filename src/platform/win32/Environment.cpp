@@ -12,10 +12,8 @@ namespace platform {
 std::vector<String> EnvironmentBlock() {
   std::vector<String> lines;
   wchar_t* block = ::GetEnvironmentStringsW();
-  if (block == nullptr)
-    return lines;
-  for (const wchar_t* p = block; *p != 0; p += wcslen(p) + 1)
-    lines.emplace_back(p);
+  if (block == nullptr) return lines;
+  for (const wchar_t* p = block; *p != 0; p += wcslen(p) + 1) lines.emplace_back(p);
   ::FreeEnvironmentStringsW(block);
   return lines;
 }
@@ -23,8 +21,7 @@ std::vector<String> EnvironmentBlock() {
 std::optional<String> GetEnvironmentVariable(const String& name) {
   const DWORD needed = ::GetEnvironmentVariableW(name.c_str(), nullptr, 0);
   if (needed == 0) {
-    if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND)
-      return std::nullopt;
+    if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
     return String();
   }
   String value(needed, L'\0');
@@ -39,12 +36,10 @@ bool SetEnvironmentVariable(const String& name, const String& value) {
 
 String ExpandEnvironmentStrings(const String& text) {
   const DWORD needed = ::ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
-  if (needed == 0)
-    return text;
+  if (needed == 0) return text;
   String out(needed, L'\0');
   const DWORD length = ::ExpandEnvironmentStringsW(text.c_str(), out.data(), needed);
-  if (length == 0 || length > needed)
-    return text;
+  if (length == 0 || length > needed) return text;
   out.resize(length - 1);
   return out;
 }
@@ -56,8 +51,7 @@ String SpecialFolderPath(SpecialFolder folder) {
                                                                        : FOLDERID_ProgramFiles;
   wchar_t* path = nullptr;
   String result;
-  if (SUCCEEDED(::SHGetKnownFolderPath(id, 0, nullptr, &path)))
-    result = path;
+  if (SUCCEEDED(::SHGetKnownFolderPath(id, 0, nullptr, &path))) result = path;
   ::CoTaskMemFree(path);
   return result;
 }

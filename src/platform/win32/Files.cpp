@@ -27,8 +27,7 @@ HANDLE Native(intptr_t handle) {
 
 std::optional<uint32_t> FileAttributes(const String& path) {
   const DWORD attributes = ::GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES)
-    return std::nullopt;
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return attributes;
 }
 
@@ -52,12 +51,9 @@ bool CreateDirectory(const String& path) {
 
 bool ForceDirectories(const String& path) {
   String p = path;
-  while (p.size() > 3 && (p.back() == L'\\' || p.back() == L'/'))
-    p.pop_back();
-  if (p.empty())
-    return false;
-  if (DirectoryExists(p))
-    return true;
+  while (p.size() > 3 && (p.back() == L'\\' || p.back() == L'/')) p.pop_back();
+  if (p.empty()) return false;
+  if (DirectoryExists(p)) return true;
   const size_t cut = p.find_last_of(L"\\/");
   if (cut != String::npos && cut > 0 && !(cut == 2 && p[1] == L':') &&
       !ForceDirectories(p.substr(0, cut))) {
@@ -99,12 +95,10 @@ std::vector<FoundFile> FindFiles(const String& mask) {
   std::vector<FoundFile> found;
   WIN32_FIND_DATAW data{};
   TFindHandle find(::FindFirstFileW(mask.c_str(), &data));
-  if (!find.Valid())
-    return found;
+  if (!find.Valid()) return found;
   do {
     const String name = data.cFileName;
-    if (name == L"." || name == L"..")
-      continue;
+    if (name == L"." || name == L"..") continue;
     found.push_back({name, data.cAlternateFileName, data.dwFileAttributes,
                      (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
   } while (::FindNextFileW(find.Get(), &data));
@@ -113,12 +107,10 @@ std::vector<FoundFile> FindFiles(const String& mask) {
 
 String ShortPathName(const String& path) {
   const DWORD needed = ::GetShortPathNameW(path.c_str(), nullptr, 0);
-  if (needed == 0)
-    return path;
+  if (needed == 0) return path;
   String shortPath(needed, L'\0');
   const DWORD length = ::GetShortPathNameW(path.c_str(), shortPath.data(), needed);
-  if (length == 0 || length >= needed)
-    return path;
+  if (length == 0 || length >= needed) return path;
   shortPath.resize(length);
   return shortPath;
 }
@@ -136,16 +128,14 @@ TFileStream::TFileStream(const String& path, Mode mode) : FPath(path) {
 }
 
 void TFileStream::Close() noexcept {
-  if (FHandle != -1)
-    ::CloseHandle(Native(FHandle));
+  if (FHandle != -1) ::CloseHandle(Native(FHandle));
   FHandle = -1;
 }
 
 size_t TFileStream::Read(void* buffer, size_t count) {
   DWORD got = 0;
   const DWORD ask = count > 0x40000000 ? 0x40000000 : static_cast<DWORD>(count);
-  if (!::ReadFile(Native(FHandle), buffer, ask, &got, nullptr))
-    Fail(L"Read error on", FPath);
+  if (!::ReadFile(Native(FHandle), buffer, ask, &got, nullptr)) Fail(L"Read error on", FPath);
   return got;
 }
 
@@ -169,8 +159,7 @@ void TFileStream::Write(const void* buffer, size_t count) {
 void TFileStream::Seek(int64_t position) {
   LARGE_INTEGER to{};
   to.QuadPart = position;
-  if (!::SetFilePointerEx(Native(FHandle), to, nullptr, FILE_BEGIN))
-    Fail(L"Seek error on", FPath);
+  if (!::SetFilePointerEx(Native(FHandle), to, nullptr, FILE_BEGIN)) Fail(L"Seek error on", FPath);
 }
 
 int64_t TFileStream::Position() const {
@@ -194,8 +183,7 @@ String SystemErrorMessage(uint32_t code) {
                               message.back() == L' ' || message.back() == L'.')) {
     message.pop_back();
   }
-  if (message.empty())
-    message = L"System error " + std::to_wstring(code);
+  if (message.empty()) message = L"System error " + std::to_wstring(code);
   return message;
 }
 

@@ -13,8 +13,7 @@ class TFindHandle {
   TFindHandle(const TFindHandle&) = delete;
   TFindHandle& operator=(const TFindHandle&) = delete;
   ~TFindHandle() {
-    if (Valid())
-      ::FindClose(FHandle);
+    if (Valid()) ::FindClose(FHandle);
   }
   bool Valid() const { return FHandle != INVALID_HANDLE_VALUE; }
   HANDLE Get() const { return FHandle; }

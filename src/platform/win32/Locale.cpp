@@ -4,7 +4,6 @@
 
 String UpperText(const String& s) {
   String out = s;
-  if (!out.empty())
-    ::CharUpperBuffW(out.data(), static_cast<DWORD>(out.size()));
+  if (!out.empty()) ::CharUpperBuffW(out.data(), static_cast<DWORD>(out.size()));
   return out;
 }

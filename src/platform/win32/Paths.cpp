@@ -5,16 +5,14 @@
 String SystemTempFolder() {
   wchar_t buffer[MAX_PATH + 1];
   const DWORD length = ::GetTempPathW(MAX_PATH + 1, buffer);
-  if (length == 0 || length > MAX_PATH)
-    return String();
+  if (length == 0 || length > MAX_PATH) return String();
   return String(buffer, length);
 }
 
 String CurrentFolder() {
   wchar_t buffer[MAX_PATH + 1];
   const DWORD length = ::GetCurrentDirectoryW(MAX_PATH + 1, buffer);
-  if (length == 0 || length > MAX_PATH)
-    return String();
+  if (length == 0 || length > MAX_PATH) return String();
   return WithTrailingBackslash(String(buffer, length));
 }
 
@@ -27,8 +25,7 @@ String ModuleFileName() {
   for (;;) {
     const DWORD length =
         ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0)
-      return String();
+    if (length == 0) return String();
     if (length < path.size()) {
       path.resize(length);
       return path;

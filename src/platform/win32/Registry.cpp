@@ -23,8 +23,7 @@ HKEY RootHandle(RegRoot root) {
 
 String Relative(const String& path) {
   size_t start = 0;
-  while (start < path.size() && path[start] == L'\\')
-    ++start;
+  while (start < path.size() && path[start] == L'\\') ++start;
   return path.substr(start);
 }
 
@@ -104,8 +103,7 @@ bool RegistryKey::Exists(RegRoot root, const String& path) {
 
 bool RegistryKey::DeleteTree(RegRoot root, const String& path) {
   const String relative = Relative(path);
-  if (relative.empty())
-    return false;
+  if (relative.empty()) return false;
   return ::RegDeleteTreeW(RootHandle(root), relative.c_str()) == ERROR_SUCCESS &&
          !Exists(root, relative);
 }
@@ -116,8 +114,7 @@ RegistryKey::RegistryKey(RegistryKey&& other) noexcept : FHandle(other.FHandle) 
 
 RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
   if (this != &other) {
-    if (FHandle != nullptr)
-      ::RegCloseKey(Key(FHandle));
+    if (FHandle != nullptr) ::RegCloseKey(Key(FHandle));
     FHandle = other.FHandle;
     other.FHandle = nullptr;
   }
@@ -125,8 +122,7 @@ RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
 }
 
 RegistryKey::~RegistryKey() {
-  if (FHandle != nullptr)
-    ::RegCloseKey(Key(FHandle));
+  if (FHandle != nullptr) ::RegCloseKey(Key(FHandle));
 }
 
 std::vector<String> RegistryKey::SubKeyNames() const {
@@ -136,8 +132,7 @@ std::vector<String> RegistryKey::SubKeyNames() const {
     DWORD length = 256;
     const LONG rc =
         ::RegEnumKeyExW(Key(FHandle), i, name, &length, nullptr, nullptr, nullptr, nullptr);
-    if (rc != ERROR_SUCCESS)
-      break;
+    if (rc != ERROR_SUCCESS) break;
     names.emplace_back(name, length);
   }
   return names;
@@ -155,8 +150,7 @@ std::vector<String> RegistryKey::ValueNames() const {
     DWORD length = maxLength + 1;
     const LONG rc =
         ::RegEnumValueW(Key(FHandle), i, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
-    if (rc != ERROR_SUCCESS)
-      break;
+    if (rc != ERROR_SUCCESS) break;
     names.emplace_back(name.data(), length);
   }
   return names;
@@ -177,10 +171,8 @@ std::optional<RegValue> RegistryKey::ReadValue(const String& name) const {
     RegValue value{TypeOf(type), std::vector<uint8_t>(size)};
     const LONG rc =
         ::RegQueryValueExW(Key(FHandle), name.c_str(), nullptr, &type, value.data.data(), &size);
-    if (rc == ERROR_MORE_DATA)
-      continue;  // the value grew in between
-    if (rc != ERROR_SUCCESS)
-      return std::nullopt;
+    if (rc == ERROR_MORE_DATA) continue;  // the value grew in between
+    if (rc != ERROR_SUCCESS) return std::nullopt;
     value.type = TypeOf(type);
     value.data.resize(size);
     return value;
