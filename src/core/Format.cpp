@@ -49,8 +49,8 @@ class Formatter {
     return FArgs.begin()[FNext++];
   }
 
-  int ReadNumber(size_t& i) {
-    if (i < FFormat.size() && FFormat[i] == L'*') {
+  int ReadNumber(size_t& i, bool allowStar = true) {
+    if (allowStar && i < FFormat.size() && FFormat[i] == L'*') {
       ++i;
       const auto* n = std::get_if<int64_t>(&NextArg().Value());
       if (n == nullptr) Fail();
@@ -68,7 +68,7 @@ class Formatter {
     Directive d;
     // An index ("%1:s") selects the argument and continues from there.
     const size_t start = i;
-    const int index = ReadNumber(i);
+    const int index = ReadNumber(i, false);
     if (index >= 0 && i < FFormat.size() && FFormat[i] == L':') {
       FNext = static_cast<size_t>(index);
       ++i;
