@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the three presets and runs every test: natively (sanitizers on), then the Windows build
+# under Wine on a virtual screen, then a short fuzzing run and the benchmarks (figures printed).
+# QRV_SKIP_BENCH=1 leaves the benchmarks out.
+set -euo pipefail
+QRV_ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$QRV_ROOT"
+bash scripts/deps.sh
+jobs="${QRV_JOBS:-$(nproc)}"
+
+for preset in native win64 win32; do
+  echo "== build $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build "build/$preset" -j "$jobs"
+done
+
+echo "== native tests"
+ctest --test-dir build/native --output-on-failure -j "$jobs" -LE bench
+
+source scripts/wine-env.sh
+trap wine_env_stop EXIT
+wine_env_start
+echo "== Windows tests under Wine"
+ctest --test-dir build/win64 --output-on-failure -j "$jobs" -LE bench
+
+if [ -x tests/fuzz/run.sh ]; then
+  echo "== fuzzing"
+  tests/fuzz/run.sh
+fi
+
+if [ "${QRV_SKIP_BENCH:-0}" != 1 ]; then
+  echo "== benchmarks"
+  ctest --test-dir build/native -L bench -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' || true
+  ctest --test-dir build/win64 -L bench -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' || true
+fi
+echo "== all tests passed"

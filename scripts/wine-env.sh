@@ -1,0 +1,36 @@
+# Sourced by the scripts that run Windows programs: a private Wine prefix, a virtual screen and a
+# persistent wineserver started apart from the caller's pipes; wine_env_stop ends what was started.
+: "${QRV_ROOT:=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
+export WINEPREFIX="${WINEPREFIX:-$QRV_ROOT/build/wine-prefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+export WINEARCH=win64
+QRV_STARTED_XVFB=""
+
+wine_env_start() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w || true
+  fi
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=97
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    QRV_STARTED_XVFB=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  setsid wineserver -p </dev/null >/dev/null 2>&1 &
+  sleep 0.5
+}
+
+wine_env_stop() {
+  wineserver -k 2>/dev/null || true
+  if [ -n "$QRV_STARTED_XVFB" ]; then kill "$QRV_STARTED_XVFB" 2>/dev/null || true; fi
+}
