@@ -29,8 +29,10 @@ if [ -x tests/fuzz/run.sh ]; then
 fi
 
 if [ "${QRV_SKIP_BENCH:-0}" != 1 ]; then
-  echo "== benchmarks"
-  ctest --test-dir build/native -L bench -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' || true
-  ctest --test-dir build/win64 -L bench -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' || true
+  echo "== benchmarks (native Release build, then the Windows build under Wine)"
+  cmake --preset bench >/dev/null
+  cmake --build build/bench -j "$jobs"
+  ctest --test-dir build/bench -L bench --output-on-failure -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //'
+  ctest --test-dir build/win64 -L bench --output-on-failure -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //'
 fi
 echo "== all tests passed"
