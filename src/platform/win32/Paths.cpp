@@ -35,8 +35,18 @@ String ModuleFileName() {
 }
 
 String FromNativePath(const String& nativePath) {
-  if (nativePath.size() >= 2 && (nativePath[1] == L':' || nativePath.substr(0, 2) == L"\\\\")) {
-    return nativePath;
+  String path = nativePath;
+  for (wchar_t& c : path) {
+    if (c == L'/')
+      c = L'\\';
   }
-  return CurrentFolder() + nativePath;
+  if (path.size() >= 2 && (path[1] == L':' || path.substr(0, 2) == L"\\\\")) {
+    return path;
+  }
+  // A path rooted without a drive ("\dir", or "/dir" as a shell under Wine passes it) is on the
+  // current folder's drive.
+  if (!path.empty() && path[0] == L'\\') {
+    return ExtractFileDrive(CurrentFolder()) + path;
+  }
+  return CurrentFolder() + path;
 }
