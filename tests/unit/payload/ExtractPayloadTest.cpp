@@ -83,8 +83,7 @@ TEST_F(ExtractPayload, CreatesNumberedFolderInSystemTemp) {
                        number.find_first_not_of(L"0123456789") == String::npos &&
                        (number == L"0" || number[0] != L'0');
   const bool unpacked = platform::FileExists(State.TempDir + L"\\UnitA.pas");
-  if (inTemp && !number.empty())
-    RemoveFolderTree(State.TempDir);
+  if (inTemp && !number.empty()) RemoveFolderTree(State.TempDir);
   EXPECT_TRUE(inTemp);
   EXPECT_TRUE(inRange) << ToUtf8(number);
   EXPECT_TRUE(unpacked);
@@ -168,8 +167,7 @@ TEST(CreateTempFolder, SkipsNumberWhoseFolderExists) {
   std::mt19937 random(1234);
   const String created = CreateTempFolder(random);
   const bool exists = platform::DirectoryExists(created);
-  if (!takenExisted)
-    platform::RemoveDirectory(taken);
+  if (!takenExisted) platform::RemoveDirectory(taken);
   platform::RemoveDirectory(created);
   EXPECT_EQ(created, expected);
   EXPECT_TRUE(exists);

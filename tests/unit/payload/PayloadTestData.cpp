@@ -14,8 +14,7 @@ Bytes LittleEndian32(int32_t value) {
 
 Bytes Concat(std::initializer_list<Bytes> parts) {
   Bytes result;
-  for (const Bytes& part : parts)
-    result.insert(result.end(), part.begin(), part.end());
+  for (const Bytes& part : parts) result.insert(result.end(), part.begin(), part.end());
   return result;
 }
 

@@ -16,8 +16,7 @@ void Put16(Bytes& bytes, size_t offset, uint16_t value) {
 }
 
 void Put32(Bytes& bytes, size_t offset, uint32_t value) {
-  for (int i = 0; i < 4; ++i)
-    bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+  for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 // The headers of a minimal PE image, 1024 bytes, with `directories` data directory entries.

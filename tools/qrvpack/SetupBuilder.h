@@ -1,0 +1,51 @@
+// Builds a setup program: a copy of the wizard stub followed by the archive comps.pkg, the
+// descriptor instalar.inf and the trailer (formats in app/PayloadFormat.h). Every input is
+// checked before the first byte is written; the setup is written under a temporary name beside
+// the output and renamed at the end, so a failed build leaves nothing at the output path.
+// Failures raise EQrvpackError with one line of text for the vendor.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/Exception.h"
+#include "core/String.h"
+
+class EQrvpackError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+struct TBuildOptions {
+  String Stub;
+  String From;
+  String Output;
+  int32_t Version = 0;
+  String Package;
+  bool Source = true;
+  std::optional<String> Files;  // |A|B|; by default every unit (".pas") of From, sorted by name
+  String Names;                 // |X|Y|
+};
+
+void BuildSetup(const TBuildOptions& options);
+
+// The order of the files in the archive: for each unit of unitList its ".dcr", ".dfm" and
+// ".pas" when present, then the package project "QRVLib" + version + "0.dpk" and its ".res",
+// then every other file sorted by name. Names match ignoring case; the result keeps the names
+// as given in `files`.
+std::vector<String> ArchiveOrder(const std::vector<String>& files, const String& unitList,
+                                 int32_t version);
+
+// The default unit list: the units whose ".pas" is among `files`, sorted by name, as |A|B|.
+String DefaultUnitList(const std::vector<String>& files);
+
+// The descriptor's text in the ANSI code page, CR LF line breaks.
+std::string DescriptorText(const TBuildOptions& options, const String& unitList);
+
+// The record name of a file: its ANSI bytes. Raises EQrvpackError for a name that is not
+// representable in the ANSI code page, longer than 255 bytes, or not a bare file name.
+std::string ArchiveName(const String& name);
+
+// Order of names for sorting: ASCII letters compared without case, then character codes.
+bool NameLess(const String& a, const String& b);
