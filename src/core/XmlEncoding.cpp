@@ -248,8 +248,11 @@ std::vector<uint8_t> EncodeXmlText(const String& text, TXmlEncoding encoding, bo
       out.push_back(static_cast<uint8_t>(unit >> 8));
     }
   };
-  if (bom && encoding.CodePage == kUtf8)
-    out.insert(out.end(), {0xEF, 0xBB, 0xBF});
+  if (bom && encoding.CodePage == kUtf8) {
+    // One byte at a time: GCC 12 at -O2 misreads a range insert into the empty vector as an
+    // overflow.
+    for (const uint8_t byte : {0xEF, 0xBB, 0xBF}) out.push_back(byte);
+  }
   if (bom && (encoding.CodePage == kUtf16LE || encoding.CodePage == kUtf16BE))
     unit16(0xFEFF);
   for (size_t i = 0; i < text.size();) {
