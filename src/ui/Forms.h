@@ -1,0 +1,200 @@
+// Forms, the screen and the application of the Win32 toolkit.
+//
+// TForm is a top-level window: shown modelessly (Show) or modally (ShowModal, a message loop
+// that runs until ModalResult is set and CloseQuery agrees). Close asks OnCloseQuery, then
+// OnClose decides what happens (hide, free later, nothing). Keyboard: with KeyPreview the form's
+// OnKeyDown/OnKeyPress see keys before the focused control; Enter presses the focused button or
+// else the form's Default button, Esc presses the Cancel button, Tab and Alt+letter go by the
+// platform's dialog navigation.
+//
+// TApplication extends the platform's application object (TApplicationCore): the same object
+// that Application() and WaitProcessing use, so waits also get the toolkit's keyboard handling.
+// UiApplication() returns it, created on first use; call it before anything else in a program.
+// An exception escaping a window handler reaches HandleException, which calls OnException or
+// shows the error's message in a message box captioned with the application's Title.
+//
+// TScreen lists the forms that exist, knows the active one and fires OnActiveFormChange.
+// Forms are owned like any component; Release() frees a form after the current message.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/Application.h"
+#include "ui/Controls.h"
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
+enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter, poMainFormCenter };
+enum class TFormStyle { fsNormal, fsStayOnTop };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
+using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
+
+class TButton;
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle value);
+  TPosition Position() const { return FPosition; }
+  void SetPosition(TPosition value) { FPosition = value; }
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle value);
+  bool KeyPreview() const { return FKeyPreview; }
+  void SetKeyPreview(bool value) { FKeyPreview = value; }
+
+  // The client size, whatever the frame of the border style.
+  RECT ClientRect() const override;
+  void SetClientWidth(int value) override;
+  void SetClientHeight(int value) override;
+  void SetClientSize(int width, int height);
+
+  // Pixel density the form's layout was made for (96 unless set).
+  int PixelsPerInch() const { return FPixelsPerInch; }
+  void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
+  // Scales the whole form by m / d (positions, sizes, fonts).
+  void ScaleBy(int m, int d) { ChangeScale(m, d); }
+
+  void Show();
+  bool Showing() const override;
+  // Runs a modal loop until ModalResult is set (and CloseQuery grants it); returns the result.
+  // The other windows of the thread are disabled meanwhile. Raises EInvalidOperation for a
+  // form that is already shown. When the application terminates the result is mrCancel.
+  TModalResult ShowModal();
+  bool Modal() const { return FModal; }
+  TModalResult ModalResult() const { return FModalResult; }
+  // Setting a result while modal wakes the modal loop (a result set by a message sent from
+  // another thread would otherwise wait for the next posted message).
+  void SetModalResult(TModalResult value);
+  // Modal: sets ModalResult to mrCancel. Otherwise CloseQuery, then OnClose's action; closing
+  // the main form terminates the application.
+  void Close();
+  // OnCloseQuery's verdict (true when there is no handler).
+  virtual bool CloseQuery();
+  // Frees the form once the messages being handled now are done.
+  void Release();
+
+  // The control that has (or, while hidden, will get) the keyboard focus inside the form.
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* control);
+  bool Active() const;
+  void FocusChanged(TWinControl* control);
+  // The first shown and enabled button inside the form, in tab order, that is the default
+  // (Enter) or the cancel (Esc) button; null when none.
+  TButton* DefaultButton() const;
+  TButton* CancelButton() const;
+  // Keyboard handling of the form for a message about to be dispatched (preview, Enter, Esc,
+  // dialog navigation); true when the message is used up.
+  bool PreprocessKey(MSG& msg);
+
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseEvent OnClose;
+  TCloseQueryEvent OnCloseQuery;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+  void VisibleChanged() override;
+
+ private:
+  void PlaceOnScreen();
+  void CloseModal();
+  bool PreviewKey(MSG& msg);
+  bool PressButtonFor(WPARAM key);
+  DWORD WindowStyle() const;
+  DWORD WindowExStyle() const;
+
+  TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+  TPosition FPosition = TPosition::poDesigned;
+  TFormStyle FFormStyle = TFormStyle::fsNormal;
+  bool FKeyPreview = false;
+  bool FModal = false;
+  bool FPlaced = false;
+  TModalResult FModalResult = mrNone;
+  int FPixelsPerInch = 96;
+  int FMonitorPixelsPerInch = ScreenPixelsPerInch();
+  TWinControl* FActiveControl = nullptr;
+};
+
+// The form that contains control (control itself when it is a form); null when none.
+TForm* GetParentForm(const TControl* control);
+
+class TScreen {
+ public:
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  TForm* Forms(int index) const { return FForms.at(static_cast<size_t>(index)); }
+  TForm* ActiveForm() const { return FActiveForm; }
+  int Width() const;
+  int Height() const;
+  int PixelsPerInch() const { return ScreenPixelsPerInch(); }
+  TNotifyEvent OnActiveFormChange;
+
+ private:
+  friend class TForm;
+  void AddForm(TForm* form);
+  void RemoveForm(TForm* form);
+  void SetActiveForm(TForm* form);
+  std::vector<TForm*> FForms;
+  TForm* FActiveForm = nullptr;
+};
+
+TScreen& Screen();
+
+class TApplication : public TApplicationCore {
+ public:
+  TApplication();
+  ~TApplication() override;
+
+  // The first form created with CreateForm; closing it ends Run.
+  TForm* MainForm() const { return FMainForm; }
+  void SetMainForm(TForm* form) { FMainForm = form; }
+  // Creates a form owned by the application; the first becomes the main form.
+  template <typename F>
+  F* CreateForm() {
+    auto form = std::make_unique<F>(nullptr);
+    F* raw = form.get();
+    FForms.push_back(std::move(form));
+    if (FMainForm == nullptr) FMainForm = raw;
+    return raw;
+  }
+  // Shows the main form and handles messages until the application terminates.
+  void Run();
+  // Marks the application terminating and posts WM_QUIT, so every message loop ends.
+  void Terminate();
+  // Frees a form (CM_RELEASE): one made by CreateForm, or any other form.
+  void FreeForm(TForm* form);
+  // Handles one message, waiting for one when the queue is empty.
+  void HandleMessage();
+  void ProcessMessages() override;
+
+  const String& Title() const { return FTitle; }
+  void SetTitle(const String& value) { FTitle = value; }
+
+  // The default display of an error that escaped a handler: OnException if set, otherwise a
+  // message box with the error's text.
+  void HandleException(const std::exception& error);
+  void ShowException(const std::exception& error);
+  std::function<void(const std::exception& error)> OnException;
+
+ private:
+  // Dispatches one message with the toolkit's keyboard handling; false on WM_QUIT.
+  bool ProcessMessage(MSG& msg);
+  TForm* FMainForm = nullptr;
+  String FTitle;
+  std::vector<std::unique_ptr<TForm>> FForms;  // made by CreateForm
+};
+
+TApplication& UiApplication();
+
+// The text of an error for display: Message() of the system's errors, what() otherwise.
+String ErrorText(const std::exception& error);

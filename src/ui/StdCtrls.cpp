@@ -1,0 +1,307 @@
+#include "ui/StdCtrls.h"
+
+#include "ui/Forms.h"
+
+// TButton ----------------------------------------------------------------------------------------
+
+TButton::TButton(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 75, 25);
+  SetTabStop(true);
+}
+
+TButton::~TButton() = default;
+
+void TButton::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"BUTTON";
+  params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  params.ExStyle = 0;
+}
+
+void TButton::SetDefault(bool value) {
+  if (value == FDefault) return;
+  FDefault = value;
+  if (HandleAllocated())
+    ::SendMessageW(Handle(), BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::SetCancel(bool value) {
+  FCancel = value;
+}
+
+void TButton::Click() {
+  if (FModalResult != mrNone) {
+    if (TForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
+  }
+  TWinControl::Click();
+}
+
+void TButton::CommandNotify(WORD code) {
+  if (code == BN_CLICKED) Click();
+}
+
+// TCheckBox --------------------------------------------------------------------------------------
+
+TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 97, 17);
+  SetTabStop(true);
+}
+
+void TCheckBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"BUTTON";
+  params.Style |= BS_AUTOCHECKBOX;
+  params.ExStyle = 0;
+}
+
+void TCheckBox::CreateWnd() {
+  TWinControl::CreateWnd();
+  ::SendMessageW(Handle(), BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TCheckBox::SetChecked(bool value) {
+  if (value == FChecked) return;
+  FChecked = value;
+  if (HandleAllocated())
+    ::SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  Click();
+}
+
+void TCheckBox::CommandNotify(WORD code) {
+  if (code != BN_CLICKED) return;
+  FChecked = ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  Click();
+}
+
+// TCustomEdit, TEdit -----------------------------------------------------------------------------
+
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 121, 21);
+  SetColor(clWindow);
+  SetTabStop(true);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"EDIT";
+  params.ExStyle = WS_EX_CLIENTEDGE;
+  if (FReadOnly) params.Style |= ES_READONLY;
+}
+
+void TCustomEdit::CreateWnd() {
+  TWinControl::CreateWnd();
+  ::SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TCustomEdit::SetReadOnly(bool value) {
+  if (value == FReadOnly) return;
+  FReadOnly = value;
+  if (HandleAllocated()) ::SendMessageW(Handle(), EM_SETREADONLY, value, 0);
+}
+
+void TCustomEdit::SetMaxLength(int value) {
+  if (value < 0 || value == FMaxLength) return;
+  FMaxLength = value;
+  if (HandleAllocated()) ::SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(value), 0);
+}
+
+void TCustomEdit::SelectAll() {
+  if (HandleAllocated()) ::SendMessageW(Handle(), EM_SETSEL, 0, -1);
+}
+
+void TCustomEdit::CommandNotify(WORD code) {
+  if (code == EN_CHANGE && OnChange) OnChange(this);
+}
+
+TEdit::TEdit(TComponent* owner) : TCustomEdit(owner) {}
+
+void TEdit::CreateParams(TCreateParams& params) {
+  TCustomEdit::CreateParams(params);
+  params.Style |= ES_AUTOHSCROLL;
+}
+
+// TMemo ------------------------------------------------------------------------------------------
+
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), FLines(*this) {
+  SetBounds(0, 0, 185, 89);
+}
+
+void TMemo::CreateParams(TCreateParams& params) {
+  TCustomEdit::CreateParams(params);
+  params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+  if (!FWordWrap) params.Style |= ES_AUTOHSCROLL;
+  if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth)
+    params.Style |= WS_VSCROLL;
+  if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth)
+    params.Style |= WS_HSCROLL;
+}
+
+void TMemo::SetWordWrap(bool value) {
+  if (value == FWordWrap) return;
+  FWordWrap = value;
+  RecreateWnd();
+}
+
+void TMemo::SetScrollBars(TScrollStyle value) {
+  if (value == FScrollBars) return;
+  FScrollBars = value;
+  RecreateWnd();
+}
+
+bool TMemo::WantsKey(const MSG& msg) {
+  if (msg.wParam == VK_ESCAPE) return false;
+  if (msg.wParam == VK_RETURN) return !ReadOnly() && FWantReturns;
+  return TCustomEdit::WantsKey(msg);
+}
+
+TStringList TMemoLines::Read() const {
+  TStringList lines;
+  lines.SetText(FMemo.Text());
+  return lines;
+}
+
+int TMemoLines::Count() const {
+  return Read().Count();
+}
+
+String TMemoLines::Strings(int index) const {
+  return Read().Strings(index);
+}
+
+void TMemoLines::Add(const String& line) {
+  String text = FMemo.Text();
+  String addition = line + L"\r\n";
+  if (!text.empty() && text.back() != L'\n') addition.insert(0, L"\r\n");
+  if (!FMemo.HandleAllocated()) {
+    FMemo.SetText(text + addition);
+    return;
+  }
+  HWND window = FMemo.Handle();
+  const auto end = static_cast<WPARAM>(::GetWindowTextLengthW(window));
+  ::SendMessageW(window, EM_SETSEL, end, static_cast<LPARAM>(end));
+  ::SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
+}
+
+void TMemoLines::Clear() {
+  FMemo.SetText(L"");
+}
+
+String TMemoLines::Text() const {
+  return FMemo.Text();
+}
+
+void TMemoLines::SetText(const String& text) {
+  TStringList lines;
+  lines.SetText(text);
+  FMemo.SetText(lines.Text());
+}
+
+void TMemoLines::Assign(const TStringList& lines) {
+  FMemo.SetText(lines.Text());
+}
+
+// TCustomLabel -----------------------------------------------------------------------------------
+
+TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
+  SetBounds(0, 0, 65, 17);
+}
+
+void TCustomLabel::SetAutoSize(bool value) {
+  if (value == FAutoSize) return;
+  FAutoSize = value;
+  AdjustBounds();
+}
+
+void TCustomLabel::SetWordWrap(bool value) {
+  if (value == FWordWrap) return;
+  FWordWrap = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TCustomLabel::SetTransparent(bool value) {
+  if (value == FTransparent) return;
+  FTransparent = value;
+  Invalidate();
+}
+
+void TCustomLabel::SetAlignment(TAlignment value) {
+  if (value == FAlignment) return;
+  FAlignment = value;
+  Invalidate();
+}
+
+void TCustomLabel::SetLayout(TTextLayout value) {
+  if (value == FLayout) return;
+  FLayout = value;
+  Invalidate();
+}
+
+void TCustomLabel::SetShowAccelChar(bool value) {
+  if (value == FShowAccelChar) return;
+  FShowAccelChar = value;
+  AdjustBounds();
+  Invalidate();
+}
+
+UINT TCustomLabel::TextFlags() const {
+  UINT flags = DT_EXPANDTABS;
+  if (FWordWrap) flags |= DT_WORDBREAK;
+  if (!FShowAccelChar) flags |= DT_NOPREFIX;
+  switch (FAlignment) {
+    case TAlignment::taLeftJustify:
+      flags |= DT_LEFT;
+      break;
+    case TAlignment::taRightJustify:
+      flags |= DT_RIGHT;
+      break;
+    case TAlignment::taCenter:
+      flags |= DT_CENTER;
+      break;
+  }
+  return flags;
+}
+
+void TCustomLabel::AdjustBounds() {
+  if (!FAutoSize || Loading()) return;
+  TCanvas& canvas = Canvas();
+  canvas.Font().Assign(Font());
+  const String text = Caption().empty() ? String(L" ") : Caption();
+  RECT r{0, 0, FWordWrap ? Width() : 0, 0};
+  canvas.DrawText(text, r, TextFlags() | DT_CALCRECT);
+  int left = Left();
+  const int width = FWordWrap ? Width() : static_cast<int>(r.right);
+  if (FAlignment == TAlignment::taRightJustify) left += Width() - width;
+  SetBounds(left, Top(), width, r.bottom);
+}
+
+void TCustomLabel::Paint() {
+  TCanvas& canvas = Canvas();
+  RECT r = ClientRect();
+  if (!FTransparent) {
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(r);
+  }
+  canvas.Brush().SetStyle(TBrushStyle::bsClear);
+  canvas.Font().Assign(Font());
+  if (!Enabled()) canvas.Font().SetColor(clGrayText);
+  const UINT flags = TextFlags();
+  if (FLayout != TTextLayout::tlTop) {
+    RECT measured = r;
+    canvas.DrawText(Caption(), measured, flags | DT_CALCRECT);
+    const int free = (r.bottom - r.top) - (measured.bottom - measured.top);
+    r.top += FLayout == TTextLayout::tlCenter ? free / 2 : free;
+  }
+  canvas.DrawText(Caption(), r, flags);
+}
+
+void TCustomLabel::FontChanged() {
+  AdjustBounds();
+  TGraphicControl::FontChanged();
+}
+
+void TCustomLabel::TextChanged() {
+  AdjustBounds();
+  TGraphicControl::TextChanged();
+}

@@ -1,0 +1,168 @@
+// The standard controls: push button and check box (the platform's BUTTON), one-line edit and
+// memo (EDIT), and the windowless label. Clicks arrive as OnClick, whether from the mouse, the
+// keyboard or BM_CLICK. Setting Checked of a check box to a new value also fires OnClick (as a
+// click would). A button with a ModalResult sets it on its form when clicked. Windows only.
+#pragma once
+
+#include "core/StringList.h"
+#include "ui/Controls.h"
+
+class TButton : public TWinControl {
+ public:
+  explicit TButton(TComponent* owner);
+  ~TButton() override;
+
+  // Enter presses the default button (unless another button has the focus).
+  bool Default() const { return FDefault; }
+  void SetDefault(bool value);
+  // Esc presses the cancel button.
+  bool Cancel() const { return FCancel; }
+  void SetCancel(bool value);
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult value) { FModalResult = value; }
+  void Click() override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CommandNotify(WORD code) override;
+
+ private:
+  bool FDefault = false;
+  bool FCancel = false;
+  TModalResult FModalResult = mrNone;
+};
+
+class TCheckBox : public TWinControl {
+ public:
+  explicit TCheckBox(TComponent* owner);
+  bool Checked() const { return FChecked; }
+  void SetChecked(bool value);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void CommandNotify(WORD code) override;
+
+ private:
+  bool FChecked = false;
+};
+
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TCustomEdit : public TWinControl {
+ public:
+  explicit TCustomEdit(TComponent* owner);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool value);
+  int MaxLength() const { return FMaxLength; }
+  // 0: no limit.
+  void SetMaxLength(int value);
+  void SelectAll();
+  TNotifyEvent OnChange;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void CommandNotify(WORD code) override;
+
+ private:
+  bool FReadOnly = false;
+  int FMaxLength = 0;
+};
+
+class TEdit : public TCustomEdit {
+ public:
+  explicit TEdit(TComponent* owner);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+};
+
+class TMemo;
+
+// The lines of a memo, read from and written to its text. Text() ends every line with CR LF.
+class TMemoLines {
+ public:
+  explicit TMemoLines(TMemo& memo) : FMemo(memo) {}
+  int Count() const;
+  String Strings(int index) const;
+  // Appends a line at the end (and shows it: the caret moves there).
+  void Add(const String& line);
+  void Clear();
+  String Text() const;
+  void SetText(const String& text);
+  void Assign(const TStringList& lines);
+
+ private:
+  TStringList Read() const;
+  TMemo& FMemo;
+};
+
+class TMemo : public TCustomEdit {
+ public:
+  explicit TMemo(TComponent* owner);
+  TMemoLines& Lines() { return FLines; }
+  const TMemoLines& Lines() const { return FLines; }
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool value);
+  TScrollStyle ScrollBars() const { return FScrollBars; }
+  void SetScrollBars(TScrollStyle value);
+  // Enter inserts a line break (otherwise it presses the form's default button).
+  bool WantReturns() const { return FWantReturns; }
+  void SetWantReturns(bool value) { FWantReturns = value; }
+  // Esc always goes to the form; Enter only when the memo is editable and wants returns.
+  bool WantsKey(const MSG& msg) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  friend class TMemoLines;
+  TMemoLines FLines;
+  bool FWordWrap = true;
+  bool FWantReturns = true;
+  TScrollStyle FScrollBars = TScrollStyle::ssNone;
+};
+
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+
+// A windowless text: word wrap, alignment, transparency and automatic size. With AutoSize the
+// label fits its text (with WordWrap only its height changes). "&" marks an accelerator unless
+// ShowAccelChar is off.
+class TCustomLabel : public TGraphicControl {
+ public:
+  explicit TCustomLabel(TComponent* owner);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool value);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool value);
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool value);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment value);
+  TTextLayout Layout() const { return FLayout; }
+  void SetLayout(TTextLayout value);
+  bool ShowAccelChar() const { return FShowAccelChar; }
+  void SetShowAccelChar(bool value);
+
+ protected:
+  void Paint() override;
+  void FontChanged() override;
+  void TextChanged() override;
+  // DrawText flags for the current settings.
+  UINT TextFlags() const;
+  void AdjustBounds();
+
+ private:
+  bool FAutoSize = true;
+  bool FWordWrap = false;
+  bool FTransparent = false;
+  bool FShowAccelChar = true;
+  TAlignment FAlignment = TAlignment::taLeftJustify;
+  TTextLayout FLayout = TTextLayout::tlTop;
+};
+
+class TLabel : public TCustomLabel {
+ public:
+  using TCustomLabel::TCustomLabel;
+};

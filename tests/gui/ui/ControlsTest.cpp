@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include "WindowDriver.h"
+#include "ui/ExtCtrls.h"
+#include "ui/Forms.h"
+#include "ui/StdCtrls.h"
+
+namespace {
+
+class Controls : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Form.SetBorderStyle(TFormBorderStyle::bsDialog);
+    Form.SetClientSize(400, 300);
+    Form.SetColor(RgbColor(245, 245, 245));
+  }
+  template <typename C>
+  C* Place(int left, int top, int width, int height) {
+    auto* c = new C(&Form);
+    c->SetParent(&Form);
+    c->SetBounds(left, top, width, height);
+    return c;
+  }
+  // The form's client area painted into a fresh bitmap.
+  void Snapshot(TBitmap& bitmap) {
+    bitmap.SetSize(Form.ClientWidth(), Form.ClientHeight());
+    Form.PaintTo(bitmap.Canvas().Handle(), 0, 0);
+  }
+  TForm Form{nullptr};
+};
+
+}  // namespace
+
+TEST_F(Controls, ButtonClickMessageFiresOnClick) {
+  auto* button = Place<TButton>(10, 10, 75, 25);
+  int clicks = 0;
+  button->OnClick = [&](TComponent* sender) {
+    EXPECT_EQ(sender, button);
+    ++clicks;
+  };
+  Form.Show();
+  ::SendMessageW(button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Controls, ButtonWindowCarriesCaptionAndBounds) {
+  auto* button = Place<TButton>(350, 424, 85, 23);
+  button->SetCaption(L"&Voltar");
+  Form.Show();
+  wchar_t text[32] = {};
+  ::GetWindowTextW(button->Handle(), text, 32);
+  EXPECT_STREQ(text, L"&Voltar");
+  RECT r;
+  ::GetWindowRect(button->Handle(), &r);
+  ::MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 350);
+  EXPECT_EQ(r.top, 424);
+  EXPECT_EQ(r.right - r.left, 85);
+  EXPECT_EQ(r.bottom - r.top, 23);
+}
+
+TEST_F(Controls, DisabledButtonWindowIsDisabled) {
+  auto* button = Place<TButton>(10, 10, 75, 25);
+  Form.Show();
+  button->SetEnabled(false);
+  EXPECT_FALSE(::IsWindowEnabled(button->Handle()));
+}
+
+TEST_F(Controls, CheckBoxClickTogglesCheckedAndFiresOnClick) {
+  auto* box = Place<TCheckBox>(10, 10, 200, 17);
+  int clicks = 0;
+  box->OnClick = [&](TComponent*) { ++clicks; };
+  Form.Show();
+  ::SendMessageW(box->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Controls, CheckBoxSetCheckedShowsInTheWindow) {
+  auto* box = Place<TCheckBox>(10, 10, 200, 17);
+  Form.Show();
+  box->SetChecked(true);
+  EXPECT_EQ(::SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Controls, CheckBoxStateSurvivesWindowCreation) {
+  auto* box = Place<TCheckBox>(10, 10, 200, 17);
+  box->SetChecked(true);
+  Form.Show();
+  EXPECT_EQ(::SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(Controls, MemoLinesAddAppendsLines) {
+  auto* memo = Place<TMemo>(10, 10, 200, 100);
+  Form.Show();
+  memo->Lines().Add(L"primeira");
+  memo->Lines().Add(L"segunda");
+  EXPECT_EQ(memo->Lines().Count(), 2);
+  EXPECT_EQ(memo->Lines().Strings(1), L"segunda");
+  EXPECT_EQ(memo->Text(), L"primeira\r\nsegunda\r\n");
+}
+
+TEST_F(Controls, MemoKeepsTextAcrossWordWrapChange) {
+  auto* memo = Place<TMemo>(10, 10, 200, 100);
+  Form.Show();
+  memo->SetText(L"texto");
+  memo->SetWordWrap(false);
+  EXPECT_EQ(memo->Text(), L"texto");
+  EXPECT_EQ(::GetWindowLongPtrW(memo->Handle(), GWL_STYLE) & ES_AUTOHSCROLL, ES_AUTOHSCROLL);
+}
+
+TEST_F(Controls, ReadOnlyMemoWindowIsReadOnly) {
+  auto* memo = Place<TMemo>(10, 10, 200, 100);
+  memo->SetReadOnly(true);
+  Form.Show();
+  EXPECT_EQ(::GetWindowLongPtrW(memo->Handle(), GWL_STYLE) & ES_READONLY, ES_READONLY);
+}
+
+TEST_F(Controls, EditOnChangeFiresWhenTextChanges) {
+  auto* edit = Place<TEdit>(10, 10, 200, 21);
+  int changes = 0;
+  edit->OnChange = [&](TComponent*) { ++changes; };
+  Form.Show();
+  edit->SetText(L"abc");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(edit->Text(), L"abc");
+}
+
+TEST_F(Controls, OpaqueLabelFillsItsBoundsWithItsColour) {
+  auto* label = Place<TLabel>(20, 30, 50, 20);
+  label->SetAutoSize(false);
+  label->SetColor(clRed);
+  Form.Show();
+  TBitmap shot;
+  Snapshot(shot);
+  EXPECT_EQ(shot.Pixel(20, 30), clRed);
+  EXPECT_EQ(shot.Pixel(69, 49), clRed);
+  EXPECT_EQ(shot.Pixel(70, 49), RgbColor(245, 245, 245));
+  EXPECT_EQ(shot.Pixel(19, 30), RgbColor(245, 245, 245));
+}
+
+TEST_F(Controls, TransparentLabelDrawsTextInFontColourOnly) {
+  auto* label = Place<TLabel>(20, 30, 80, 20);
+  label->SetTransparent(true);
+  label->Font().SetColor(clBlue);
+  label->SetCaption(L"HHHH");
+  Form.Show();
+  TBitmap shot;
+  Snapshot(shot);
+  int blue = 0;
+  int other = 0;
+  for (int y = 30; y < 30 + label->Height(); ++y) {
+    for (int x = 20; x < 20 + label->Width(); ++x) {
+      TColor c = shot.Pixel(x, y);
+      if (c == clBlue)
+        ++blue;
+      else if (c != RgbColor(245, 245, 245))
+        ++other;
+    }
+  }
+  EXPECT_GT(blue, 10);
+  EXPECT_EQ(shot.Pixel(20 + label->Width() + 1, 31), RgbColor(245, 245, 245));
+  (void)other;  // antialiased edges may blend
+}
+
+TEST_F(Controls, AutoSizeLabelFitsItsText) {
+  auto* label = Place<TLabel>(0, 0, 10, 10);
+  label->SetCaption(L"Instalador");
+  TCanvas& canvas = label->Canvas();
+  canvas.Font().Assign(label->Font());
+  EXPECT_EQ(label->Width(), canvas.TextWidth(L"Instalador"));
+  EXPECT_EQ(label->Height(), canvas.TextHeight(L"Instalador"));
+}
+
+TEST_F(Controls, LabelTakesTheFormsFontUntilItsOwnIsChanged) {
+  Form.Font().SetName(L"Segoe UI");
+  auto* label = Place<TLabel>(0, 0, 10, 10);
+  EXPECT_EQ(label->Font().Name(), L"Segoe UI");
+  label->Font().SetStyle(TFontStyles{TFontStyle::fsBold});
+  EXPECT_FALSE(label->ParentFont());
+  Form.Font().SetName(L"Tahoma");
+  EXPECT_EQ(label->Font().Name(), L"Segoe UI");
+}
+
+TEST_F(Controls, PanelBevelDrawsHighlightAndShadow) {
+  auto* panel = Place<TPanel>(10, 10, 100, 50);
+  panel->SetColor(clWhite);
+  Form.Show();
+  TBitmap shot;
+  Snapshot(shot);
+  COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  COLORREF dark = ::GetSysColor(COLOR_BTNSHADOW);
+  EXPECT_EQ(shot.Pixel(10, 10), RgbColor(GetRValue(light), GetGValue(light), GetBValue(light)));
+  EXPECT_EQ(shot.Pixel(109, 59), RgbColor(GetRValue(dark), GetGValue(dark), GetBValue(dark)));
+  EXPECT_EQ(shot.Pixel(50, 30), clWhite);
+}
+
+TEST_F(Controls, TopLineBevelIsShadowOverHighlight) {
+  auto* bevel = Place<TBevel>(0, 78, 400, 2);
+  bevel->SetShape(TBevelShape::bsTopLine);
+  Form.Show();
+  TBitmap shot;
+  Snapshot(shot);
+  COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  COLORREF dark = ::GetSysColor(COLOR_BTNSHADOW);
+  EXPECT_EQ(shot.Pixel(200, 78), RgbColor(GetRValue(dark), GetGValue(dark), GetBValue(dark)));
+  EXPECT_EQ(shot.Pixel(200, 79), RgbColor(GetRValue(light), GetGValue(light), GetBValue(light)));
+  EXPECT_EQ(shot.Pixel(200, 80), RgbColor(245, 245, 245));
+}
+
+TEST_F(Controls, ImageDrawsItsPicture) {
+  auto* image = Place<TImage>(5, 5, 20, 20);
+  image->Picture().SetSize(20, 20);
+  image->Picture().Canvas().Brush().SetColor(clNavy);
+  image->Picture().Canvas().FillRect(RECT{0, 0, 20, 20});
+  Form.Show();
+  TBitmap shot;
+  Snapshot(shot);
+  EXPECT_EQ(shot.Pixel(5, 5), clNavy);
+  EXPECT_EQ(shot.Pixel(24, 24), clNavy);
+  EXPECT_EQ(shot.Pixel(25, 25), RgbColor(245, 245, 245));
+}
+
+TEST_F(Controls, ClientAlignedPanelFillsTheForm) {
+  auto* panel = Place<TPanel>(0, 0, 10, 10);
+  panel->SetAlign(TAlign::alClient);
+  EXPECT_EQ(panel->Width(), 400);
+  EXPECT_EQ(panel->Height(), 300);
+}
+
+TEST_F(Controls, TopAlignedControlTakesAStripAndClientTheRest) {
+  auto* top = Place<TPanel>(0, 0, 10, 75);
+  top->SetAlign(TAlign::alTop);
+  auto* rest = Place<TPanel>(0, 0, 10, 10);
+  rest->SetAlign(TAlign::alClient);
+  EXPECT_EQ(rest->Top(), 75);
+  EXPECT_EQ(rest->Height(), 225);
+}
+
+TEST_F(Controls, TabOrderFollowsPlacementAndCanBeChanged) {
+  auto* a = Place<TButton>(0, 0, 10, 10);
+  auto* b = Place<TButton>(0, 20, 10, 10);
+  EXPECT_EQ(a->TabOrder(), 0);
+  EXPECT_EQ(b->TabOrder(), 1);
+  b->SetTabOrder(0);
+  EXPECT_EQ(a->TabOrder(), 1);
+  Form.Show();
+  EXPECT_EQ(::GetNextDlgTabItem(Form.Handle(), nullptr, FALSE), b->Handle());
+}
+
+TEST_F(Controls, WindowProcWrapperSeesMessagesFirst) {
+  auto* button = Place<TButton>(10, 10, 75, 25);
+  int enabledChanges = 0;
+  TWndMethod previous = button->WindowProc();
+  button->SetWindowProc([&, previous](TMessage& message) {
+    if (message.Msg == CM_ENABLEDCHANGED) ++enabledChanges;
+    previous(message);
+  });
+  Form.Show();
+  button->SetEnabled(false);
+  EXPECT_EQ(enabledChanges, 1);
+}
+
+TEST_F(Controls, DestroyingTheParentDetachesChildren) {
+  auto* panel = new TPanel(nullptr);
+  panel->SetParent(&Form);
+  auto* child = Place<TButton>(0, 0, 10, 10);
+  child->SetParent(panel);
+  Form.Show();
+  ASSERT_TRUE(child->HandleAllocated());
+  delete panel;
+  EXPECT_EQ(child->Parent(), nullptr);
+  EXPECT_FALSE(child->HandleAllocated());
+}
+
+TEST_F(Controls, TimerFiresWhileMessagesAreHandled) {
+  TTimer timer(nullptr);
+  timer.SetInterval(20);
+  int ticks = 0;
+  timer.OnTimer = [&](TComponent*) { ++ticks; };
+  PumpMessages(200);
+  EXPECT_GE(ticks, 2);
+}
+
+TEST_F(Controls, DisabledTimerDoesNotFire) {
+  TTimer timer(nullptr);
+  timer.SetInterval(20);
+  timer.SetEnabled(false);
+  int ticks = 0;
+  timer.OnTimer = [&](TComponent*) { ++ticks; };
+  PumpMessages(100);
+  EXPECT_EQ(ticks, 0);
+}

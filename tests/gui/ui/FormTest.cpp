@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "WindowDriver.h"
+#include "ui/Forms.h"
+#include "ui/StdCtrls.h"
+
+namespace {
+
+// A dialog-bordered form with one button, captioned uniquely per test.
+struct TDialogFixture {
+  TForm Form{nullptr};
+  TButton* Button;
+  explicit TDialogFixture(const String& caption) {
+    Form.SetCaption(caption);
+    Form.SetBorderStyle(TFormBorderStyle::bsDialog);
+    Form.SetClientSize(300, 120);
+    Button = new TButton(&Form);
+    Button->SetParent(&Form);
+    Button->SetCaption(L"&Pronto");
+    Button->SetBounds(10, 80, 75, 25);
+  }
+};
+
+}  // namespace
+
+TEST(Form, ClientSizeIsExactForDialogBorder) {
+  TForm form(nullptr);
+  form.SetBorderStyle(TFormBorderStyle::bsDialog);
+  form.SetClientSize(630, 458);
+  form.Show();
+  RECT client;
+  ::GetClientRect(form.Handle(), &client);
+  EXPECT_EQ(client.right, 630);
+  EXPECT_EQ(client.bottom, 458);
+  EXPECT_EQ(form.ClientWidth(), 630);
+}
+
+TEST(Form, ScreenCenterPlacesTheWindowInTheMiddle) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 400, 300);
+  form.SetPosition(TPosition::poScreenCenter);
+  form.Show();
+  EXPECT_EQ(form.Left(), (Screen().Width() - 400) / 2);
+  EXPECT_EQ(form.Top(), (Screen().Height() - 300) / 2);
+}
+
+TEST(Form, ShowModalReturnsTheClickedButtonsModalResult) {
+  TDialogFixture dialog(L"Modal result test");
+  dialog.Button->SetModalResult(mrYes);
+  TWindowDriver driver(L"Modal result test", TWindowDriver::ClickButton(L"&Pronto"));
+  EXPECT_EQ(dialog.Form.ShowModal(), mrYes);
+  EXPECT_TRUE(driver.Done());
+  EXPECT_FALSE(dialog.Form.Visible());
+}
+
+TEST(Form, ShowModalOfVisibleFormRaises) {
+  TForm form(nullptr);
+  form.Show();
+  EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+}
+
+TEST(Form, CloseQueryRefusalKeepsModalLoopRunning) {
+  TDialogFixture dialog(L"Close query test");
+  int asked = 0;
+  dialog.Form.OnCloseQuery = [&](TComponent*, bool& canClose) { canClose = ++asked > 1; };
+  dialog.Button->SetModalResult(mrOk);
+  TWindowDriver driver(L"Close query test", [](HWND window) {
+    HWND button = FindButton(window, L"&Pronto");
+    ::SendMessageW(button, BM_CLICK, 0, 0);
+    ::SendMessageW(button, BM_CLICK, 0, 0);
+  });
+  EXPECT_EQ(dialog.Form.ShowModal(), mrOk);
+  EXPECT_EQ(asked, 2);
+}
+
+TEST(Form, CloseMessageEndsModalLoopWithCancel) {
+  TDialogFixture dialog(L"Close box test");
+  TWindowDriver driver(L"Close box test",
+                       [](HWND window) { ::PostMessageW(window, WM_CLOSE, 0, 0); });
+  EXPECT_EQ(dialog.Form.ShowModal(), mrCancel);
+}
+
+TEST(Form, KeyPreviewSeesCharactersBeforeTheFocusedControl) {
+  TDialogFixture dialog(L"Key preview test");
+  dialog.Form.SetKeyPreview(true);
+  wchar_t seen = 0;
+  dialog.Form.OnKeyPress = [&](TComponent*, wchar_t& key) {
+    seen = key;
+    if (key == 27) dialog.Form.SetModalResult(mrAbort);
+  };
+  TWindowDriver driver(L"Key preview test", TWindowDriver::TypeChar(27));
+  EXPECT_EQ(dialog.Form.ShowModal(), mrAbort);
+  EXPECT_EQ(seen, 27);
+}
+
+TEST(Form, EscapePressesTheCancelButton) {
+  TDialogFixture dialog(L"Cancel key test");
+  dialog.Button->SetCancel(true);
+  dialog.Button->SetModalResult(mrNo);
+  auto* other = new TButton(&dialog.Form);
+  other->SetParent(&dialog.Form);
+  other->SetCaption(L"Outro");
+  other->SetBounds(100, 80, 75, 25);
+  dialog.Form.SetActiveControl(other);
+  TWindowDriver driver(L"Cancel key test", TWindowDriver::PressKey(VK_ESCAPE));
+  EXPECT_EQ(dialog.Form.ShowModal(), mrNo);
+}
+
+TEST(Form, EnterPressesTheFocusedButton) {
+  TDialogFixture dialog(L"Enter key test");
+  dialog.Button->SetModalResult(mrRetry);
+  dialog.Form.SetActiveControl(dialog.Button);
+  TWindowDriver driver(L"Enter key test", TWindowDriver::PressKey(VK_RETURN));
+  EXPECT_EQ(dialog.Form.ShowModal(), mrRetry);
+}
+
+TEST(Form, ActiveControlSetWhileHiddenHasFocusOnShow) {
+  TDialogFixture dialog(L"Focus test");
+  auto* second = new TButton(&dialog.Form);
+  second->SetParent(&dialog.Form);
+  second->SetBounds(100, 80, 75, 25);
+  second->SetFocus();
+  dialog.Form.Show();
+  EXPECT_TRUE(second->Focused());
+  EXPECT_EQ(dialog.Form.ActiveControl(), second);
+}
+
+TEST(Form, ScreenListsFormsAndReportsActivation) {
+  const int before = Screen().FormCount();
+  TForm form(nullptr);
+  EXPECT_EQ(Screen().FormCount(), before + 1);
+  TForm* activated = nullptr;
+  Screen().OnActiveFormChange = [&](TComponent* sender) {
+    activated = dynamic_cast<TForm*>(sender);
+  };
+  form.Show();
+  PumpMessages(50);
+  Screen().OnActiveFormChange = nullptr;
+  EXPECT_EQ(Screen().ActiveForm(), &form);
+  EXPECT_EQ(activated, &form);
+}
+
+TEST(Application, HandlerExceptionReachesOnException) {
+  TDialogFixture dialog(L"Exception test");
+  dialog.Button->OnClick = [](TComponent*) { throw std::runtime_error("falhou"); };
+  String caught;
+  UiApplication().OnException = [&](const std::exception& e) { caught = ErrorText(e); };
+  dialog.Form.Show();
+  ::SendMessageW(dialog.Button->Handle(), BM_CLICK, 0, 0);
+  UiApplication().OnException = nullptr;
+  EXPECT_EQ(caught, L"falhou");
+}
+
+TEST(Application, IsTheApplicationThatWaitsUse) {
+  EXPECT_EQ(&Application(), static_cast<TApplicationCore*>(&UiApplication()));
+}
+
+TEST(Application, ReleaseFreesTheFormAfterTheCurrentMessage) {
+  auto* form = new TForm(nullptr);
+  bool destroyed = false;
+  auto* watcher = new TButton(form);
+  watcher->SetParent(form);
+  form->Show();
+  const int before = Screen().FormCount();
+  form->Release();
+  EXPECT_EQ(Screen().FormCount(), before);
+  UiApplication().ProcessMessages();
+  destroyed = Screen().FormCount() == before - 1;
+  EXPECT_TRUE(destroyed);
+}
