@@ -18,15 +18,12 @@ size_t RootLength(const String& path) {
   if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
     size_t at = 2;
     for (int parts = 0; parts < 2 && at < path.size(); ++parts) {
-      while (at < path.size() && !IsSeparator(path[at]))
-        ++at;
-      if (at < path.size())
-        ++at;
+      while (at < path.size() && !IsSeparator(path[at])) ++at;
+      if (at < path.size()) ++at;
     }
     return at;
   }
-  if (path.size() >= 2 && path[1] == L':')
-    return path.size() >= 3 && IsSeparator(path[2]) ? 3 : 2;
+  if (path.size() >= 2 && path[1] == L':') return path.size() >= 3 && IsSeparator(path[2]) ? 3 : 2;
   return !path.empty() && IsSeparator(path[0]) ? 1 : 0;
 }
 
@@ -34,12 +31,9 @@ size_t RootLength(const String& path) {
 
 String ExtractFileDir(const String& path) {
   const size_t at = LastSeparator(path);
-  if (at == String::npos)
-    return String();
-  if (path[at] == L':')
-    return path.substr(0, at + 1);
-  if (at > 0 && path[at - 1] == L':')
-    return path.substr(0, at);
+  if (at == String::npos) return String();
+  if (path[at] == L':') return path.substr(0, at + 1);
+  if (at > 0 && path[at - 1] == L':') return path.substr(0, at);
   return path.substr(0, at == 0 ? 1 : at);
 }
 
@@ -71,15 +65,13 @@ String JoinAndNormalisePath(const String& folder, const String& path) {
   const size_t rootLength = RootLength(whole);
   String root = whole.substr(0, rootLength);
   for (auto& c : root) {
-    if (c == L'/')
-      c = L'\\';
+    if (c == L'/') c = L'\\';
   }
   std::vector<String> segments;
   size_t start = rootLength;
   while (start <= whole.size()) {
     size_t end = start;
-    while (end < whole.size() && !IsSeparator(whole[end]))
-      ++end;
+    while (end < whole.size() && !IsSeparator(whole[end])) ++end;
     const String segment = whole.substr(start, end - start);
     if (segment == L"..") {
       if (!segments.empty() && segments.back() != L"..")
@@ -93,15 +85,13 @@ String JoinAndNormalisePath(const String& folder, const String& path) {
   }
   String result = root;
   for (size_t i = 0; i < segments.size(); ++i) {
-    if (i > 0)
-      result += L'\\';
+    if (i > 0) result += L'\\';
     result += segments[i];
   }
   return result;
 }
 
 String WithoutTrailingBackslash(const String& path) {
-  if (!path.empty() && path.back() == L'\\')
-    return path.substr(0, path.size() - 1);
+  if (!path.empty() && path.back() == L'\\') return path.substr(0, path.size() - 1);
   return path;
 }

@@ -7,12 +7,10 @@
 
 void TIdeMsBuildEvaluation::EvaluateItemGroup(TXmlNode& group, std::vector<TIdeMsBuildItem>& into) {
   CheckAttributes(group, {L"Condition"});
-  if (!ConditionHolds(group))
-    return;
+  if (!ConditionHolds(group)) return;
   for (TXmlNode* item : ChildElements(group)) {
     CheckAttributes(*item, {L"Condition", L"Include", L"Exclude", L"Remove"});
-    if (ConditionHolds(*item))
-      into.push_back(EvaluateItem(*item));
+    if (ConditionHolds(*item)) into.push_back(EvaluateItem(*item));
   }
 }
 
@@ -28,14 +26,12 @@ TIdeMsBuildItem TIdeMsBuildEvaluation::EvaluateItem(TXmlNode& item) {
                               ? ExtractFileDir(FParser.FCurrentFileName)
                               : FParser.FWorkingDirectory;
     const String joined = JoinAndNormalisePath(folder, result.Include);
-    if (platform::FileExists(joined))
-      result.FullInclude = joined;
+    if (platform::FileExists(joined)) result.FullInclude = joined;
   }
   for (TXmlNode* metadata : ChildElements(item)) {
     CheckAttributes(*metadata, {L"Condition"});
     for (const auto& child : metadata->Children()) {
-      if (child->IsElement())
-        UnknownElement(*child);
+      if (child->IsElement()) UnknownElement(*child);
     }
     if (ConditionHolds(*metadata))
       result.Metadata.push_back({metadata->Name(), FParser.EvaluateString(metadata->Text())});
@@ -48,8 +44,7 @@ void TIdeMsBuildEvaluation::EvaluateTarget(TXmlNode& target) {
                            L"Outputs", L"BeforeTargets", L"AfterTargets", L"KeepDuplicateOutputs"});
   TIdeMsBuildTarget result;
   result.Name = Evaluated(target, L"Name");
-  if (result.Name.empty())
-    throw EIdeMsBuildError(L"Missing target name");
+  if (result.Name.empty()) throw EIdeMsBuildError(L"Missing target name");
   result.DependsOnTargets = Evaluated(target, L"DependsOnTargets");
   result.Returns = Evaluated(target, L"Returns");
   result.Inputs = Evaluated(target, L"Inputs");
@@ -72,14 +67,11 @@ void TIdeMsBuildEvaluation::EvaluateTarget(TXmlNode& target) {
 void TIdeMsBuildEvaluation::EvaluateTask(TXmlNode& task, TIdeMsBuildTarget& into) {
   std::vector<TXmlNode*> outputs = ChildElements(task);
   for (TXmlNode* output : outputs) {
-    if (output->Name() != L"Output")
-      UnknownElement(*output);
+    if (output->Name() != L"Output") UnknownElement(*output);
     CheckAttributes(*output, {L"Condition", L"TaskParameter", L"PropertyName", L"ItemName"});
-    for (TXmlNode* child : ChildElements(*output))
-      UnknownElement(*child);
+    for (TXmlNode* child : ChildElements(*output)) UnknownElement(*child);
   }
-  if (!ConditionHolds(task))
-    return;
+  if (!ConditionHolds(task)) return;
   TIdeMsBuildTask result;
   result.Name = task.Name();
   for (const TXmlAttribute& attribute : task.Attributes()) {
@@ -89,13 +81,11 @@ void TIdeMsBuildEvaluation::EvaluateTask(TXmlNode& task, TIdeMsBuildTarget& into
       result.Parameters.push_back({attribute.Name, FParser.EvaluateString(attribute.Value)});
   }
   for (TXmlNode* output : outputs) {
-    if (!ConditionHolds(*output))
-      continue;
+    if (!ConditionHolds(*output)) continue;
     TIdeMsBuildTaskOutput entry{Evaluated(*output, L"TaskParameter"),
                                 Evaluated(*output, L"PropertyName"),
                                 Evaluated(*output, L"ItemName")};
-    if (entry.TaskParameter.empty())
-      throw EIdeMsBuildError(L"Missing task parameter");
+    if (entry.TaskParameter.empty()) throw EIdeMsBuildError(L"Missing task parameter");
     if (entry.PropertyName.empty() && entry.ItemName.empty())
       throw EIdeMsBuildError(L"Missing output name");
     result.Outputs.push_back(std::move(entry));
@@ -105,10 +95,8 @@ void TIdeMsBuildEvaluation::EvaluateTask(TXmlNode& task, TIdeMsBuildTarget& into
 
 void TIdeMsBuildEvaluation::EvaluateOnError(TXmlNode& onError, TIdeMsBuildTarget& into) {
   CheckAttributes(onError, {L"Condition", L"ExecuteTargets"});
-  for (TXmlNode* child : ChildElements(onError))
-    UnknownElement(*child);
-  if (!ConditionHolds(onError))
-    return;
+  for (TXmlNode* child : ChildElements(onError)) UnknownElement(*child);
+  if (!ConditionHolds(onError)) return;
   for (const String& target : SplitList(Evaluated(onError, L"ExecuteTargets")))
     into.ErrorTargets.push_back(target);
 }
@@ -116,15 +104,13 @@ void TIdeMsBuildEvaluation::EvaluateOnError(TXmlNode& onError, TIdeMsBuildTarget
 void TIdeMsBuildEvaluation::EvaluateUsingTask(TXmlNode& usingTask) {
   CheckAttributes(usingTask,
                   {L"Condition", L"TaskName", L"TaskFactory", L"AssemblyName", L"AssemblyFile"});
-  if (!ConditionHolds(usingTask))
-    return;
+  if (!ConditionHolds(usingTask)) return;
   TIdeMsBuildUsingTask result;
   result.TaskName = Evaluated(usingTask, L"TaskName");
   result.TaskFactory = Evaluated(usingTask, L"TaskFactory");
   result.AssemblyName = Evaluated(usingTask, L"AssemblyName");
   result.AssemblyFile = Evaluated(usingTask, L"AssemblyFile");
-  if (result.TaskName.empty())
-    throw EIdeMsBuildError(L"Missing task name");
+  if (result.TaskName.empty()) throw EIdeMsBuildError(L"Missing task name");
   if (result.AssemblyName.empty() && result.AssemblyFile.empty())
     throw EIdeMsBuildError(L"Missing assembly");
   for (TXmlNode* child : ChildElements(usingTask)) {
@@ -132,8 +118,7 @@ void TIdeMsBuildEvaluation::EvaluateUsingTask(TXmlNode& usingTask) {
       CheckAttributes(*child, {});
       for (TXmlNode* parameter : ChildElements(*child)) {
         CheckAttributes(*parameter, {L"ParameterType", L"Output", L"Required"});
-        for (TXmlNode* inner : ChildElements(*parameter))
-          UnknownElement(*inner);
+        for (TXmlNode* inner : ChildElements(*parameter)) UnknownElement(*inner);
         result.Parameters.push_back({parameter->Name(), Attribute(*parameter, L"ParameterType"),
                                      Attribute(*parameter, L"Output"),
                                      Attribute(*parameter, L"Required")});
@@ -141,8 +126,7 @@ void TIdeMsBuildEvaluation::EvaluateUsingTask(TXmlNode& usingTask) {
     } else if (child->Name() == L"TaskBody") {
       CheckAttributes(*child, {L"Evaluate"});
       for (const auto& inner : child->Children()) {
-        if (inner->IsElement())
-          UnknownElement(*inner);
+        if (inner->IsElement()) UnknownElement(*inner);
       }
       const bool evaluate = SameTextAscii(Attribute(*child, L"Evaluate"), L"true");
       result.TaskBody = evaluate ? FParser.EvaluateString(child->Text()) : child->Text();

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "IdeMsBuild.h"
+#include "IdeText.h"
 #include "core/Format.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
@@ -28,63 +29,18 @@ bool IsPropertyNameChar(wchar_t c) {
 
 bool IsPropertyName(const String& text) {
   for (wchar_t c : text) {
-    if (!IsPropertyNameChar(c))
-      return false;
+    if (!IsPropertyNameChar(c)) return false;
   }
   return true;
 }
 
-// Index of the ")" closing the "(" just before start, counting nested parentheses and skipping
-// quoted parts; npos when there is none.
-size_t FindClosingParenthesis(const String& text, size_t start) {
-  int depth = 1;
-  wchar_t quote = 0;
-  for (size_t i = start; i < text.size(); ++i) {
-    const wchar_t c = text[i];
-    if (quote != 0) {
-      if (c == quote)
-        quote = 0;
-    } else if (c == L'\'' || c == L'"' || c == L'`') {
-      quote = c;
-    } else if (c == L'(') {
-      ++depth;
-    } else if (c == L')' && --depth == 0) {
-      return i;
-    }
-  }
-  return String::npos;
-}
-
-// Every occurrence of find (ignoring ASCII letter case) replaced by value.
-String ReplaceAllIgnoringCase(const String& text, const String& find, const String& value) {
-  String folded = text;
-  String foldedFind = find;
-  for (auto& c : folded)
-    c = FoldChar(c);
-  for (auto& c : foldedFind)
-    c = FoldChar(c);
-  String out;
-  size_t start = 0;
-  for (size_t at; (at = folded.find(foldedFind, start)) != String::npos; start = at + find.size()) {
-    out.append(text, start, at - start);
-    out += value;
-  }
-  out.append(text, start, String::npos);
-  return out;
-}
-
 std::optional<platform::RegRoot> RootFromName(const String& name) {
   using platform::RegRoot;
-  if (name == L"HKEY_CLASSES_ROOT")
-    return RegRoot::ClassesRoot;
-  if (name == L"HKEY_CURRENT_USER")
-    return RegRoot::CurrentUser;
-  if (name == L"HKEY_LOCAL_MACHINE")
-    return RegRoot::LocalMachine;
-  if (name == L"HKEY_USERS")
-    return RegRoot::Users;
-  if (name == L"HKEY_CURRENT_CONFIG")
-    return RegRoot::CurrentConfig;
+  if (name == L"HKEY_CLASSES_ROOT") return RegRoot::ClassesRoot;
+  if (name == L"HKEY_CURRENT_USER") return RegRoot::CurrentUser;
+  if (name == L"HKEY_LOCAL_MACHINE") return RegRoot::LocalMachine;
+  if (name == L"HKEY_USERS") return RegRoot::Users;
+  if (name == L"HKEY_CURRENT_CONFIG") return RegRoot::CurrentConfig;
   return std::nullopt;
 }
 
@@ -95,11 +51,9 @@ bool IsKnownRootWithoutKeys(const String& name) {
 std::optional<String> ReadRegistryText(platform::RegRoot root, const String& path,
                                        const String& name) {
   const auto key = platform::RegistryKey::Open(root, path);
-  if (!key)
-    return std::nullopt;
+  if (!key) return std::nullopt;
   const auto value = key->ReadValue(name);
-  if (!value)
-    return std::nullopt;
+  if (!value) return std::nullopt;
   switch (value->type) {
     case platform::RegValueType::String:
     case platform::RegValueType::ExpandString:
@@ -119,8 +73,7 @@ std::optional<String> ReadRegistryText(platform::RegRoot root, const String& pat
 String HexToDecimal(const String& text) {
   uint64_t value = 0;
   const String digits = text.substr(2);
-  if (digits.empty() || digits.size() > 16)
-    return text;
+  if (digits.empty() || digits.size() > 16) return text;
   for (wchar_t c : digits) {
     int digit;
     if (c >= L'0' && c <= L'9')
@@ -150,8 +103,7 @@ String EvaluateRegistryProperty(TIdeMsBuildParser& parser, const String& referen
   const auto root = RootFromName(rootName);
   if (!root && !IsKnownRootWithoutKeys(rootName))
     throw EIdeRegistryError(Format(L"\"%s\" does not match RootKey", {rootName}));
-  if (parser.OnRegistryProperty)
-    return parser.OnRegistryProperty(rootName, path, name);
+  if (parser.OnRegistryProperty) return parser.OnRegistryProperty(rootName, path, name);
   const auto value = root ? ReadRegistryText(*root, path, name) : std::nullopt;
   if (!value) {
     throw EIdeRegistryError(
@@ -173,13 +125,11 @@ String TIdeMsBuildParser::EvaluateString(const String& text) {
     if (open == String::npos) {
       open = result.rfind(L"@(");
       isItemList = open != String::npos;
-      if (!isItemList)
-        break;
+      if (!isItemList) break;
     }
     const size_t close = FindClosingParenthesis(result, open + 2);
     if (close == String::npos) {
-      if (isItemList)
-        throw EIdeMsBuildError(EndOfStringError(text));
+      if (isItemList) throw EIdeMsBuildError(EndOfStringError(text));
       break;
     }
     const String inner = result.substr(open + 2, close - open - 2);
@@ -203,8 +153,7 @@ String TIdeMsBuildParser::EvaluateString(const String& text) {
     }
     result = ReplaceAllIgnoringCase(result, result.substr(open, close - open + 1), value);
   }
-  if (result.compare(0, 2, L"0x") == 0)
-    result = HexToDecimal(result);
+  if (result.compare(0, 2, L"0x") == 0) result = HexToDecimal(result);
   return result;
 }
 
@@ -219,8 +168,7 @@ class TConditionReader {
   bool ReadWhole() {
     const bool result = ReadExpression(0);
     SkipSpace();
-    if (!AtEnd())
-      throw EIdeMsBuildError(UnknownOperator());
+    if (!AtEnd()) throw EIdeMsBuildError(UnknownOperator());
     return result;
   }
 
@@ -232,16 +180,14 @@ class TConditionReader {
     return FPos + ahead < FText.size() ? FText[FPos + ahead] : L'\0';
   }
   void SkipSpace() {
-    while (!AtEnd() && FText[FPos] <= L' ')
-      ++FPos;
+    while (!AtEnd() && FText[FPos] <= L' ') ++FPos;
   }
   String UnknownOperator() const {
     return Format(L"Invalid condition: unknown operator in condition \"%s\"", {FText});
   }
   bool LookingAtWord(const wchar_t* word, size_t length) const {
     for (size_t i = 0; i < length; ++i) {
-      if (FoldChar(Peek(i)) != FoldChar(word[i]))
-        return false;
+      if (FoldChar(Peek(i)) != FoldChar(word[i])) return false;
     }
     return true;
   }
@@ -253,8 +199,7 @@ class TConditionReader {
     bool result = ReadOperand(nesting);
     while (true) {
       SkipSpace();
-      if (AtEnd() || Peek() == L')')
-        return result;
+      if (AtEnd() || Peek() == L')') return result;
       if (LookingAtWord(L"and", 3)) {
         FPos += 3;
         const bool right = ReadOperand(nesting);
@@ -296,8 +241,7 @@ class TConditionReader {
         return Compare(left.Value, String(op), right.Value);
       }
     }
-    if (left.IsBoolean)
-      return left.Boolean;
+    if (left.IsBoolean) return left.Boolean;
     return left.Value.empty() ? true : ToBoolean(left.Value);
   }
 
@@ -311,8 +255,7 @@ class TConditionReader {
     SkipSpace();
     if (Peek() == L'\'') {
       const size_t close = FText.find(L'\'', FPos + 1);
-      if (close == String::npos)
-        throw EIdeMsBuildError(EndOfStringError(FText));
+      if (close == String::npos) throw EIdeMsBuildError(EndOfStringError(FText));
       const String quoted = FText.substr(FPos + 1, close - FPos - 1);
       FPos = close + 1;
       return {FParser.EvaluateString(quoted)};
@@ -322,8 +265,7 @@ class TConditionReader {
       const wchar_t c = Peek();
       if ((c == L'$' || c == L'@' || c == L'%') && Peek(1) == L'(') {
         const size_t close = FindClosingParenthesis(FText, FPos + 2);
-        if (close == String::npos)
-          throw EIdeMsBuildError(EndOfStringError(FText));
+        if (close == String::npos) throw EIdeMsBuildError(EndOfStringError(FText));
         FPos = close + 1;
       } else if (IsPropertyNameChar(c) || c == L'.' || c == L'-') {
         ++FPos;
@@ -349,8 +291,7 @@ class TConditionReader {
         return result;
       }
     }
-    if (word.empty())
-      throw EIdeMsBuildError(UnknownOperator());
+    if (word.empty()) throw EIdeMsBuildError(UnknownOperator());
     return {FParser.EvaluateString(word)};
   }
 
@@ -361,8 +302,7 @@ class TConditionReader {
   static int64_t ToInteger(const String& text) {
     size_t i = 0;
     const bool negative = !text.empty() && (text[0] == L'-' || text[0] == L'+');
-    if (negative)
-      ++i;
+    if (negative) ++i;
     if (i >= text.size() || text.size() - i > 19)
       throw EConvertError(Format(L"'%s' is not a valid integer value", {text}));
     int64_t value = 0;
@@ -375,10 +315,8 @@ class TConditionReader {
   }
 
   static bool ToBoolean(const String& text) {
-    if (SameTextAscii(text, L"True"))
-      return true;
-    if (SameTextAscii(text, L"False"))
-      return false;
+    if (SameTextAscii(text, L"True")) return true;
+    if (SameTextAscii(text, L"False")) return false;
     try {
       return ToInteger(text) != 0;
     } catch (const EConvertError&) {
@@ -387,16 +325,12 @@ class TConditionReader {
   }
 
   static bool Compare(const String& left, const String& op, const String& right) {
-    if (op == L"==")
-      return left == right;
-    if (op == L"!=")
-      return left != right;
+    if (op == L"==") return left == right;
+    if (op == L"!=") return left != right;
     const int64_t a = ToInteger(left);
     const int64_t b = ToInteger(right);
-    if (op == L"<=")
-      return a <= b;
-    if (op == L">=")
-      return a >= b;
+    if (op == L"<=") return a <= b;
+    if (op == L">=") return a >= b;
     return op == L"<" ? a < b : a > b;
   }
 
@@ -408,7 +342,6 @@ class TConditionReader {
 }  // namespace
 
 bool TIdeMsBuildParser::ParseCondition(const String& condition) {
-  if (condition.find_first_not_of(L" \t\r\n") == String::npos)
-    return true;
+  if (condition.find_first_not_of(L" \t\r\n") == String::npos) return true;
   return TConditionReader(*this, condition).ReadWhole();
 }

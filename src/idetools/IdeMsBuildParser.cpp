@@ -27,10 +27,8 @@ std::vector<String> SplitList(const String& text) {
   size_t start = 0;
   while (start <= text.size()) {
     size_t end = text.find(L';', start);
-    if (end == String::npos)
-      end = text.size();
-    if (end > start)
-      parts.push_back(text.substr(start, end - start));
+    if (end == String::npos) end = text.size();
+    if (end > start) parts.push_back(text.substr(start, end - start));
     start = end + 1;
   }
   return parts;
@@ -63,8 +61,7 @@ void TIdeMsBuildParser::InitEnvironmentProperties() {
   for (const String& line : platform::EnvironmentBlock()) {
     const String expanded = platform::ExpandEnvironmentStrings(line);
     const size_t eq = expanded.find(L'=', 1);  // "=C:=C:\" lines begin with "="
-    if (eq != String::npos && eq > 0)
-      layer.Append(expanded.substr(0, eq), expanded.substr(eq + 1));
+    if (eq != String::npos && eq > 0) layer.Append(expanded.substr(0, eq), expanded.substr(eq + 1));
   }
 }
 
@@ -76,8 +73,7 @@ const TIdeDotNetRuntime& TIdeMsBuildParser::SelectedRuntime() {
         break;
       }
     }
-    if (!FRuntime)
-      throw EIdeMsBuildError(L"Unable to locate MSBuild.exe");
+    if (!FRuntime) throw EIdeMsBuildError(L"Unable to locate MSBuild.exe");
   }
   return *FRuntime;
 }
@@ -114,8 +110,7 @@ void TIdeMsBuildParser::InitReservedProperties() {
       {L"MSBuildThisFile", FCurrentFileName},
       {L"MSBuildThisFileDirectory", WithoutTrailingBackslash(ExtractFileDir(FCurrentFileName))},
   };
-  for (const auto& [name, value] : values)
-    reserved.SetValue(name, value);
+  for (const auto& [name, value] : values) reserved.SetValue(name, value);
 }
 
 void TIdeMsBuildParser::Parse() {
@@ -153,10 +148,8 @@ void TIdeMsBuildEvaluation::CheckAttributes(const TXmlNode& element,
                                             std::initializer_list<const wchar_t*> allowed) {
   for (const TXmlAttribute& attribute : element.Attributes()) {
     bool known = false;
-    for (const wchar_t* name : allowed)
-      known = known || attribute.Name == name;
-    if (!known)
-      throw EIdeMsBuildError(Format(L"Unknown property \"%s\"", {attribute.Name}));
+    for (const wchar_t* name : allowed) known = known || attribute.Name == name;
+    if (!known) throw EIdeMsBuildError(Format(L"Unknown property \"%s\"", {attribute.Name}));
   }
 }
 
@@ -225,13 +218,11 @@ void TIdeMsBuildEvaluation::EvaluateProject(TXmlNode& root) {
     FParser.FProperties.ReservedProperties().SetValue(L"MSBuildProjectDefaultTargets", targets);
     FParser.FDefaultTargets = SplitList(targets);
   }
-  if (root.FindAttribute(L"ToolsVersion"))
-    FParser.FToolsVersion = Evaluated(root, L"ToolsVersion");
+  if (root.FindAttribute(L"ToolsVersion")) FParser.FToolsVersion = Evaluated(root, L"ToolsVersion");
   if (const String* schema = root.FindAttribute(L"xmlns");
       schema && *schema != kMsBuildSchemaNamespace)
     throw EIdeMsBuildError(Format(L"Unknown schema \"%s\"", {*schema}));
-  for (TXmlNode* child : ChildElements(root))
-    EvaluateProjectChild(*child);
+  for (TXmlNode* child : ChildElements(root)) EvaluateProjectChild(*child);
 }
 
 void TIdeMsBuildEvaluation::EvaluateProjectChild(TXmlNode& child) {
@@ -247,8 +238,7 @@ void TIdeMsBuildEvaluation::EvaluateProjectChild(TXmlNode& child) {
   } else if (name == L"ItemGroup") {
     EvaluateItemGroup(child, FParser.FItems);
   } else if (name == L"ProjectExtensions") {
-    if (FParser.FProjectExtensions)
-      throw EIdeMsBuildError(L"Multiple project extensions");
+    if (FParser.FProjectExtensions) throw EIdeMsBuildError(L"Multiple project extensions");
     FParser.FProjectExtensions = &child;
   } else if (name == L"PropertyGroup") {
     EvaluatePropertyGroup(child);
@@ -275,16 +265,14 @@ void TIdeMsBuildEvaluation::EvaluateChoose(TXmlNode& choose) {
         EvaluateChooseBranch(*child);
       }
     } else if (child->Name() == L"Otherwise") {
-      if (otherwise)
-        throw EIdeMsBuildError(L"Multiple otherwise");
+      if (otherwise) throw EIdeMsBuildError(L"Multiple otherwise");
       CheckAttributes(*child, {});
       otherwise = child;
     } else {
       UnknownElement(*child);
     }
   }
-  if (!applied && otherwise)
-    EvaluateChooseBranch(*otherwise);
+  if (!applied && otherwise) EvaluateChooseBranch(*otherwise);
 }
 
 void TIdeMsBuildEvaluation::EvaluateChooseBranch(TXmlNode& branch) {
@@ -302,30 +290,24 @@ void TIdeMsBuildEvaluation::EvaluateChooseBranch(TXmlNode& branch) {
 
 void TIdeMsBuildEvaluation::EvaluatePropertyGroup(TXmlNode& group) {
   CheckAttributes(group, {L"Condition"});
-  if (InMainFile() && !FParser.FFirstPropertyGroup)
-    FParser.FFirstPropertyGroup = &group;
-  if (!ConditionHolds(group))
-    return;
-  for (TXmlNode* property : ChildElements(group))
-    EvaluateProperty(*property);
+  if (InMainFile() && !FParser.FFirstPropertyGroup) FParser.FFirstPropertyGroup = &group;
+  if (!ConditionHolds(group)) return;
+  for (TXmlNode* property : ChildElements(group)) EvaluateProperty(*property);
 }
 
 void TIdeMsBuildEvaluation::EvaluateProperty(TXmlNode& property) {
   CheckAttributes(property, {L"Condition"});
   for (const auto& child : property.Children()) {
-    if (child->IsElement())
-      UnknownElement(*child);
+    if (child->IsElement()) UnknownElement(*child);
     if (child->Kind() == XmlNodeKind::ProcessingInstruction)
       throw EIdeMsBuildError(Format(L"Unsupported child type \"%s\" in element \"%s\"",
                                     {NodeKindName(child->Kind()), property.Name()}));
   }
-  if (!ConditionHolds(property))
-    return;
+  if (!ConditionHolds(property)) return;
   const String& name = property.Name();
   FParser.FProperties.SetValues(name, FParser.EvaluateString(property.Text()));
   if (InMainFile()) {
-    if (TIdeMsBuildProperty* line = FParser.FProperties.Find(name))
-      line->Element = &property;
+    if (TIdeMsBuildProperty* line = FParser.FProperties.Find(name)) line->Element = &property;
   }
 }
 
@@ -333,24 +315,18 @@ void TIdeMsBuildEvaluation::EvaluateImportGroup(TXmlNode& group) {
   CheckAttributes(group, {L"Condition"});
   const std::vector<TXmlNode*> imports = ChildElements(group);
   for (TXmlNode* child : imports) {
-    if (child->Name() != L"Import")
-      UnknownElement(*child);
+    if (child->Name() != L"Import") UnknownElement(*child);
   }
-  if (!ConditionHolds(group))
-    return;
-  for (TXmlNode* import : imports)
-    EvaluateImport(*import);
+  if (!ConditionHolds(group)) return;
+  for (TXmlNode* import : imports) EvaluateImport(*import);
 }
 
 void TIdeMsBuildEvaluation::EvaluateImport(TXmlNode& import) {
   CheckAttributes(import, {L"Condition", L"Project"});
-  for (TXmlNode* child : ChildElements(import))
-    UnknownElement(*child);
-  if (!ConditionHolds(import))
-    return;
+  for (TXmlNode* child : ChildElements(import)) UnknownElement(*child);
+  if (!ConditionHolds(import)) return;
   const String project = Evaluated(import, L"Project");
-  if (project.empty())
-    return;
+  if (project.empty()) return;
   ImportFile(JoinAndNormalisePath(ExtractFileDir(FParser.FCurrentFileName), project));
 }
 

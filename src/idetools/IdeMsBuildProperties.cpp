@@ -5,8 +5,7 @@ namespace {
 String Folded(const String& name) {
   String out = name;
   for (auto& c : out) {
-    if (c >= L'a' && c <= L'z')
-      c = static_cast<wchar_t>(c - 32);
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - 32);
   }
   return out;
 }
@@ -46,8 +45,7 @@ TIdeMsBuildProperty& TIdeMsBuildPropertyLayer::Append(const String& name, const 
 
 void TIdeMsBuildPropertyLayer::Remove(const String& name) {
   const auto hit = FIndex.find(Folded(name));
-  if (hit == FIndex.end())
-    return;
+  if (hit == FIndex.end()) return;
   FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(hit->second));
   Reindex();
 }
@@ -62,29 +60,25 @@ void TIdeMsBuildPropertyLayer::Assign(const TStringList& list) {
   for (int i = 0; i < list.Count(); ++i) {
     const String line = list[i];
     const size_t eq = line.find(L'=');
-    if (eq != String::npos)
-      Append(line.substr(0, eq), line.substr(eq + 1));
+    if (eq != String::npos) Append(line.substr(0, eq), line.substr(eq + 1));
   }
 }
 
 void TIdeMsBuildPropertyLayer::Reindex() {
   FIndex.clear();
-  for (size_t i = 0; i < FLines.size(); ++i)
-    FIndex.try_emplace(Folded(FLines[i].Name), i);
+  for (size_t i = 0; i < FLines.size(); ++i) FIndex.try_emplace(Folded(FLines[i].Name), i);
 }
 
 TIdeMsBuildProperty* TIdeMsBuildProperties::Find(const String& name) {
   for (TIdeMsBuildPropertyLayer* layer : {&FReserved, &FGlobal, &FCustom, &FEnvironment}) {
-    if (TIdeMsBuildProperty* line = layer->Find(name))
-      return line;
+    if (TIdeMsBuildProperty* line = layer->Find(name)) return line;
   }
   return nullptr;
 }
 
 const TIdeMsBuildProperty* TIdeMsBuildProperties::Find(const String& name) const {
   for (const TIdeMsBuildPropertyLayer* layer : {&FReserved, &FGlobal, &FCustom, &FEnvironment}) {
-    if (const TIdeMsBuildProperty* line = layer->Find(name))
-      return line;
+    if (const TIdeMsBuildProperty* line = layer->Find(name)) return line;
   }
   return nullptr;
 }
@@ -97,8 +91,7 @@ String TIdeMsBuildProperties::Values(const String& name) const {
 void TIdeMsBuildProperties::SetValues(const String& name, const String& value) {
   if (FReserved.Find(name))
     throw EIdeMsBuildError(L"Attempt to override or to delete a reserved MsBuild property");
-  if (FGlobal.Find(name))
-    return;
+  if (FGlobal.Find(name)) return;
   if (FCustom.Find(name)) {
     FCustom.SetValue(name, value);
   } else if (FEnvironment.Find(name) && value.empty()) {
@@ -111,7 +104,6 @@ void TIdeMsBuildProperties::SetValues(const String& name, const String& value) {
 void TIdeMsBuildProperties::MergeEnvironmentProperties(const TStringList& list) {
   for (const TIdeMsBuildProperty& line : FEnvironment.Lines()) {
     const String value = list.Values(line.Name);
-    if (!value.empty())
-      FEnvironment.SetValue(line.Name, value);
+    if (!value.empty()) FEnvironment.SetValue(line.Name, value);
   }
 }

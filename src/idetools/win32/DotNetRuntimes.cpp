@@ -6,11 +6,9 @@
 
 std::vector<TIdeDotNetRuntime> InstalledDotNetRuntimes() {
   String windows = platform::GetEnvironmentVariable(L"SystemRoot").value_or(String());
-  if (windows.empty())
-    windows = platform::GetEnvironmentVariable(L"windir").value_or(String());
+  if (windows.empty()) windows = platform::GetEnvironmentVariable(L"windir").value_or(String());
   std::vector<TIdeDotNetRuntime> runtimes;
-  if (windows.empty())
-    return runtimes;
+  if (windows.empty()) return runtimes;
   const String framework = windows + L"\\Microsoft.NET\\Framework";
   for (const platform::FoundFile& entry : platform::FindFiles(framework + L"\\v*")) {
     const String folder = framework + L"\\" + entry.name;
