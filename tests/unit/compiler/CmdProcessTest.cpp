@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "FakeCompiler.h"
+#include "fixtures/fakedcc/FakeCompilerFolder.h"
 #include "compiler/OSError.h"
 #include "platform/Faults.h"
 #include "platform/Files.h"

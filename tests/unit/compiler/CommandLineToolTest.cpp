@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "FakeCompiler.h"
+#include "fixtures/fakedcc/FakeCompilerFolder.h"
 #include "platform/Files.h"
 
 namespace {

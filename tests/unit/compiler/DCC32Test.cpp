@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "FakeCompiler.h"
+#include "fixtures/fakedcc/FakeCompilerFolder.h"
 #include "compiler/CompilerPaths.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
