@@ -1,0 +1,44 @@
+#include "CatalogueTestSupport.h"
+#include "IdeInfoReport.h"
+#include "platform/Files.h"
+
+namespace {
+
+using IdeInfoReport = CatalogueTest;
+
+}  // namespace
+
+TEST_F(IdeInfoReport, EmptyCatalogueSaysSo) {
+  TIdeBorRADToolInstallations catalogue;
+  EXPECT_EQ(DescribeCatalogue(catalogue), L"No installation found.\n");
+}
+
+TEST_F(IdeInfoReport, BlockShowsIdentityAndEvaluatedPaths) {
+  InstallSimulatedIde(RadStudio());
+  TIdeBorRADToolInstallations catalogue;
+  const String report = DescribeCatalogue(catalogue);
+  EXPECT_NE(report.find(L"Name: RAD Studio 10.3\n"), String::npos);
+  EXPECT_NE(report.find(L"Personalities: bpDelphi32\n"), String::npos);
+  EXPECT_NE(report.find(L"Win32 DCPOutputPath: " + SimulatedCommonDir(20) + L"\\Dcp\n"),
+            String::npos);
+}
+
+TEST_F(IdeInfoReport, ErrorOfOneInstallationStaysInItsBlock) {
+  TSimulatedIde broken = RadStudio(L"Studio19");
+  broken.VersionKey = L"19.0";
+  broken.BdsVersion = 19;
+  InstallSimulatedIde(broken);
+  InstallSimulatedIde(RadStudio());
+  const std::string garbage = "<Project><PropertyGroup>";
+  platform::WriteFileBytes(SimulatedEnvOptionsFolder(19) + L"\\EnvOptions.proj",
+                           std::vector<uint8_t>(garbage.begin(), garbage.end()));
+  TIdeBorRADToolInstallations catalogue;
+  ASSERT_EQ(catalogue.Count(), 2);
+  const String first = DescribeInstallation(catalogue.Installations(0));
+  const String second = DescribeInstallation(catalogue.Installations(1));
+  EXPECT_NE(
+      first.find(
+          L"Error: XML error at line 1, column 25: Element \"PropertyGroup\" is not closed\n"),
+      String::npos);
+  EXPECT_NE(second.find(L"SupportsNoConfig: True\n"), String::npos);
+}

@@ -1,0 +1,13 @@
+// The text ideinfo prints: for each installation of the catalogue a block of "name: value" lines
+// (identity, validity, personalities, tools, and for Win32, when the installation can build for
+// it, the raw and evaluated library paths, output folders and flags). An error while describing
+// one installation becomes an "Error:" line of its block; the other blocks are still written.
+#pragma once
+
+#include "core/String.h"
+#include "idetools/IdeUtils.h"
+
+// The block of one installation, each line ended by LF.
+String DescribeInstallation(TIdeBorRADToolInstallation& installation);
+// All blocks, separated by an empty line; "No installation found." when there is none.
+String DescribeCatalogue(const TIdeBorRADToolInstallations& catalogue);
