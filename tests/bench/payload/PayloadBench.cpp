@@ -6,13 +6,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <random>
 
 #include "PeakMemory.h"
 #include "app/Payload.h"
 #include "core/Format.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -67,41 +67,23 @@ double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-struct ScratchFolder {
-  ScratchFolder() {
-    std::random_device seed;
-    Path = SystemTempFolder() + L"qrv-bench-" + std::to_wstring(seed() % 100000000);
-    platform::ForceDirectories(Path + L"\\out");
-  }
-  ~ScratchFolder() {
-    for (const String& folder : {Path + L"\\out", Path}) {
-      for (const platform::FoundFile& entry : platform::FindFiles(folder + L"\\*")) {
-        if ((entry.attributes & platform::faDirectory) == 0)
-          platform::DeleteFile(folder + L"\\" + entry.name);
-      }
-    }
-    platform::RemoveDirectory(Path + L"\\out");
-    platform::RemoveDirectory(Path);
-  }
-  String Path;
-};
-
 // Extracts a setup of payloadMiB MiB; returns the growth of the peak memory in KiB.
 uint64_t MeasureExtraction(int64_t payloadMiB) {
-  ScratchFolder scratch;
-  const String setup = scratch.Path + L"\\setup.exe";
+  testing_support::ScratchFolder scratch;
+  platform::ForceDirectories(scratch / L"out");
+  const String setup = scratch / L"setup.exe";
   WriteSetup(setup, payloadMiB);
 
   const uint64_t peakBefore = PeakMemoryKiB();
   TInstallerState state;
   const Clock::time_point extractStart = Clock::now();
-  ExtractPayloadTo(state, setup, scratch.Path + L"\\out");
+  ExtractPayloadTo(state, setup, scratch / L"out");
   const double extractMs = MillisecondsSince(extractStart);
   const uint64_t peakAfter = PeakMemoryKiB();
   EXPECT_EQ(state.ExtractedFiles.Count(), payloadMiB * kMiB / kFileSize);
 
   const Clock::time_point copyStart = Clock::now();
-  CopyPlain(setup, scratch.Path + L"\\copy.exe");
+  CopyPlain(setup, scratch / L"copy.exe");
   const double copyMs = MillisecondsSince(copyStart);
 
   std::printf(

@@ -83,7 +83,7 @@ TEST_F(ExtractPayload, CreatesNumberedFolderInSystemTemp) {
                        number.find_first_not_of(L"0123456789") == String::npos &&
                        (number == L"0" || number[0] != L'0');
   const bool unpacked = platform::FileExists(State.TempDir + L"\\UnitA.pas");
-  if (inTemp && !number.empty()) RemoveFolderTree(State.TempDir);
+  if (inTemp && !number.empty()) testing_support::RemoveTree(State.TempDir);
   EXPECT_TRUE(inTemp);
   EXPECT_TRUE(inRange) << ToUtf8(number);
   EXPECT_TRUE(unpacked);

@@ -1,7 +1,6 @@
 #include "PayloadTestData.h"
 
 #include <algorithm>
-#include <random>
 
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -44,35 +43,9 @@ Bytes Tail(const Bytes& archive, const Bytes& descriptor) {
                  LittleEndian32(static_cast<int32_t>(descriptor.size()))});
 }
 
-ScratchFolder::ScratchFolder() {
-  std::random_device seed;
-  std::mt19937 random(seed());
-  do {
-    FPath = SystemTempFolder() + L"qrv-test-" + std::to_wstring(random() % 100000000);
-  } while (platform::DirectoryExists(FPath));
-  platform::ForceDirectories(FPath);
-}
-
-ScratchFolder::~ScratchFolder() {
-  RemoveFolderTree(FPath);
-}
-
-void RemoveFolderTree(const String& folder) {
-  for (const platform::FoundFile& entry : platform::FindFiles(folder + L"\\*")) {
-    const String path = folder + L"\\" + entry.name;
-    if ((entry.attributes & platform::faDirectory) != 0) {
-      RemoveFolderTree(path);
-    } else {
-      platform::SetFileAttributes(path, platform::faNormal);
-      platform::DeleteFile(path);
-    }
-  }
-  platform::RemoveDirectory(folder);
-}
-
 std::vector<String> FolderEntries(const String& folder) {
   std::vector<String> names;
-  for (const platform::FoundFile& entry : platform::FindFiles(folder + L"\\*"))
+  for (const platform::FoundFile& entry : platform::FindFiles(WithTrailingBackslash(folder) + L"*"))
     names.push_back(entry.name);
   std::sort(names.begin(), names.end());
   return names;

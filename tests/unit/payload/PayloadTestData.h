@@ -1,5 +1,5 @@
-// Helpers of the payload tests: archive records and setup tails built byte by byte, and a
-// scratch folder that removes itself.
+// Helpers of the payload tests: archive records and setup tails built byte by byte, and the
+// entries of a folder.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "core/String.h"
+#include "support/TestSupport.h"
+
+using testing_support::ScratchFolder;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -22,22 +25,5 @@ Bytes Record(std::string_view name, const Bytes& data);
 // The tail of a setup: archive, descriptor, their sizes.
 Bytes Tail(const Bytes& archive, const Bytes& descriptor);
 
-// A fresh folder inside the system temporary folder, removed with its content at the end.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const String& Path() const { return FPath; }
-  // Path() + "\" + name.
-  String operator/(const String& name) const { return FPath + L"\\" + name; }
-
- private:
-  String FPath;
-};
-
-// Removes a folder and everything in it.
-void RemoveFolderTree(const String& folder);
 // The names of the entries of a folder, sorted.
 std::vector<String> FolderEntries(const String& folder);

@@ -13,11 +13,7 @@
 namespace {
 
 String SampleFolder() {
-  String path = FromUtf8(QRV_SOURCE_DIR "/samples/qrvlib");
-  for (wchar_t& c : path) {
-    if (c == L'/') c = L'\\';
-  }
-  return L"Z:" + path;
+  return testing_support::SourcePath(L"samples\\qrvlib");
 }
 
 const std::vector<String> kUnits = {L"QrvAboutDlg",     L"QrvColorLabel", L"QrvConsts",
