@@ -17,9 +17,7 @@
 #include "compiler/IdeCompilerErrors.h"
 #include "core/String.h"
 #include "core/StringList.h"
-
-// The kind of project option file an IDE generation writes.
-enum TIdeCompilerSettingsFormat { csfDOF, csfBDSProj, csfMsBuild };
+#include "idetools/IdeCompilerSettingsFormat.h"
 
 class TIdeBorlandCommandLineTool;
 using TIdeBorlandCommandLineToolEvent = std::function<void(TIdeBorlandCommandLineTool& Sender)>;

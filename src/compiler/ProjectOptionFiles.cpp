@@ -98,8 +98,3 @@ bool TIdeDCC32::AddDOFOptions(const String& ProjectFileName, TProjectOptions& Pr
   ProjectOptions.Namespace.clear();
   return true;
 }
-
-// Until the MSBuild evaluator is part of the build, ".dproj" files are not read.
-bool TIdeDCC32::AddDProjOptions(const String&, TProjectOptions&) {
-  return false;
-}

@@ -308,6 +308,59 @@ TEST_F(DCC32, UnconvertibleUsePackagesRaisesAndTheConfigFileStillComesBack) {
   EXPECT_EQ(ReadTextFile(Source + L"QRVLib260.cfg"), "old\r\n");
 }
 
+TEST_F(DCC32, DProjIsEvaluatedForTheDriversPlatform) {
+  WriteTextFile(Source + L"QRVLib260.dproj",
+                "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">"
+                "<PropertyGroup><DCC_DcuOutput>C:\\Dcu\\$(Platform)</DCC_DcuOutput>"
+                "<DCC_UnitSearchPath>C:\\S</DCC_UnitSearchPath><DCC_Define>RELEASE</DCC_Define>"
+                "<DCC_Namespace>Vcl;System</DCC_Namespace><DCC_UsePackage>rtl</DCC_UsePackage>"
+                "</PropertyGroup><ProjectExtensions><Borland.Personality>Delphi.Personality.12"
+                "</Borland.Personality></ProjectExtensions></Project>");
+  const auto dcc = Driver(33.0f, csfMsBuild, true);
+  Make(*dcc);
+  EXPECT_EQ(RecordedCommandLine(), Exe() + L" \"" + Package + L"\" --no-config -U" + Quoted(Lib) +
+                                       L" -NU\"C:\\Dcu\\Win32\" -I\"C:\\S\" -R\"C:\\S\" -DRELEASE "
+                                       L"-U\"" +
+                                       NoSlash(Dcp) + L";C:\\S\" -LU\"rtl\" -ns\"Vcl;System\" -LN" +
+                                       Quoted(Dcp) + L" -LE" + Quoted(Bpl) + L" ");
+}
+
+TEST_F(DCC32, DProjSeesTheInstallationsEnvironmentVariables) {
+  WriteTextFile(Source + L"QRVLib260.dproj",
+                "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">"
+                "<PropertyGroup><DCC_UnitSearchPath>$(QRVSOURCES)\\units</DCC_UnitSearchPath>"
+                "</PropertyGroup><ProjectExtensions><Borland.Personality>Delphi.Personality.12"
+                "</Borland.Personality></ProjectExtensions></Project>");
+  const auto dcc = Driver(33.0f, csfMsBuild, true);
+  dcc->SetOnEnvironmentVariables([] {
+    TStringList variables;
+    variables.Add(L"QRVSOURCES=C:\\Src");
+    return variables;
+  });
+  Make(*dcc);
+  EXPECT_NE(RecordedCommandLine().find(L" -I\"C:\\Src\\units\" "), String::npos)
+      << ToUtf8(RecordedCommandLine());
+}
+
+TEST_F(DCC32, DProjOfAnotherPersonalityGivesOnlyTheDcpSearchPath) {
+  WriteTextFile(Source + L"QRVLib260.dproj",
+                "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">"
+                "<PropertyGroup><DCC_Define>X</DCC_Define></PropertyGroup><ProjectExtensions>"
+                "<Borland.Personality>CPlusPlusBuilder.Personality.12</Borland.Personality>"
+                "</ProjectExtensions></Project>");
+  const auto dcc = Driver(33.0f, csfMsBuild, true);
+  Make(*dcc);
+  EXPECT_EQ(RecordedCommandLine(), Exe() + L" \"" + Package + L"\" --no-config -U" + Quoted(Lib) +
+                                       L" -U\"" + NoSlash(Dcp) + L";\" -LN" + Quoted(Dcp) +
+                                       L" -LE" + Quoted(Bpl) + L" ");
+}
+
+TEST_F(DCC32, DProjIsIgnoredByGenerationsWithoutMsBuildProjects) {
+  WriteTextFile(Source + L"QRVLib260.dproj", "not even XML");
+  const auto dcc = Driver(18.0f, csfBDSProj, false);
+  EXPECT_TRUE(Make(*dcc));
+}
+
 TEST_F(DCC32, ProjectGoesToItsOutputFolderWithTheExtraOptions) {
   const String project = Source + L"Demo.dpr";
   WriteTextFile(project, "program Demo;\r\nend.\r\n");
