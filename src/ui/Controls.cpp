@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <uxtheme.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -46,6 +47,8 @@ bool Intersects(const RECT& a, const RECT& b) {
 TWinControl* FindControl(HWND window) {
   return ControlOfWindow(window);
 }
+
+bool VisualStylesActive() { return ::IsAppThemed() && ::IsThemeActive(); }
 
 TShiftState KeyboardShiftState() {
   TShiftState shift;

@@ -107,6 +107,9 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 // The toolkit control of a window of this process, or null for any other window.
 TWinControl* FindControl(HWND window);
 
+// True when the platform's visual styles (themes) are in use for this program.
+bool VisualStylesActive();
+
 // The state of the modifier keys now.
 TShiftState KeyboardShiftState();
 

@@ -19,6 +19,11 @@ void TImage::SetStockIcon(LPCWSTR id) {
   Invalidate();
 }
 
+void TImage::SetSharedIcon(HICON icon) {
+  FIcon.SetShared(icon);
+  Invalidate();
+}
+
 void TImage::ClearIcon() {
   FIcon.Clear();
   Invalidate();

@@ -16,6 +16,8 @@ class TImage : public TGraphicControl {
   // An icon shown instead of the picture while set.
   const TIcon& Icon() const { return FIcon; }
   void SetStockIcon(LPCWSTR id);
+  // A shared icon (not destroyed by the image), such as the program's own.
+  void SetSharedIcon(HICON icon);
   void ClearIcon();
   bool Stretch() const { return FStretch; }
   void SetStretch(bool value);

@@ -239,8 +239,7 @@ void TForm::CloseModal() {
 
 void TForm::SetModalResult(TModalResult value) {
   FModalResult = value;
-  if (FModal && value != mrNone && HandleAllocated())
-    ::PostMessageW(Handle(), WM_NULL, 0, 0);
+  if (FModal && value != mrNone && HandleAllocated()) ::PostMessageW(Handle(), WM_NULL, 0, 0);
 }
 
 bool TForm::CloseQuery() {
@@ -499,6 +498,17 @@ void TApplication::ProcessMessages() {
     }
   }
   if (OnIdleProcess) OnIdleProcess();
+}
+
+HICON TApplication::Icon() const {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  HICON icon = ::LoadIconW(instance, MAKEINTRESOURCEW(1));
+  if (icon == nullptr) icon = ::LoadIconW(instance, L"MAINICON");
+  return icon != nullptr ? icon : ::LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+void TApplication::HelpContext(int context) {
+  if (OnHelp) OnHelp(context);
 }
 
 String ErrorText(const std::exception& error) {

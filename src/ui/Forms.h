@@ -179,6 +179,11 @@ class TApplication : public TApplicationCore {
 
   const String& Title() const { return FTitle; }
   void SetTitle(const String& value) { FTitle = value; }
+  // The program's icon (resource 1 or "MAINICON", else the platform's application icon).
+  HICON Icon() const;
+  // Asks for help on a topic: OnHelp when set, otherwise nothing (there is no help file).
+  void HelpContext(int context);
+  std::function<void(int context)> OnHelp;
 
   // The default display of an error that escaped a handler: OnException if set, otherwise a
   // message box with the error's text.

@@ -21,6 +21,18 @@ int ScreenPixelsPerInch() {
 
 namespace {
 
+DWORD PitchFlags(TFontPitch pitch) {
+  switch (pitch) {
+    case TFontPitch::fpVariable:
+      return VARIABLE_PITCH;
+    case TFontPitch::fpFixed:
+      return FIXED_PITCH;
+    case TFontPitch::fpDefault:
+      break;
+  }
+  return DEFAULT_PITCH;
+}
+
 [[noreturn]] void RaiseCreationFailure(const wchar_t* what) {
   throw EGraphicsError(Format(L"Cannot create %s (error %d)", {what, int(::GetLastError())}));
 }
@@ -38,6 +50,36 @@ void TFont::Assign(const TFont& source) {
   FHeight = ::MulDiv(source.FHeight, FPixelsPerInch, source.FPixelsPerInch);
   FStyle = source.FStyle;
   FColor = source.FColor;
+  FCharset = source.FCharset;
+  FPitch = source.FPitch;
+  Changed();
+}
+
+TFontData TFont::Data() const {
+  TFontData data;
+  data.Name = FName;
+  data.Size = Size();
+  data.Color = FColor;
+  data.Charset = FCharset;
+  data.Pitch = FPitch;
+  data.Bold = FStyle.Contains(TFontStyle::fsBold);
+  data.Italic = FStyle.Contains(TFontStyle::fsItalic);
+  data.Underline = FStyle.Contains(TFontStyle::fsUnderline);
+  data.StrikeOut = FStyle.Contains(TFontStyle::fsStrikeOut);
+  return data;
+}
+
+void TFont::SetData(const TFontData& data) {
+  FName = data.Name;
+  FHeight = -::MulDiv(data.Size, FPixelsPerInch, 72);
+  FColor = data.Color;
+  FCharset = data.Charset;
+  FPitch = data.Pitch;
+  FStyle = TFontStyles{};
+  if (data.Bold) FStyle.Include(TFontStyle::fsBold);
+  if (data.Italic) FStyle.Include(TFontStyle::fsItalic);
+  if (data.Underline) FStyle.Include(TFontStyle::fsUnderline);
+  if (data.StrikeOut) FStyle.Include(TFontStyle::fsStrikeOut);
   Changed();
 }
 
@@ -83,6 +125,7 @@ void TFont::SetPixelsPerInch(int value) {
 
 bool TFont::SameAs(const TFont& other) const {
   return SameTextAscii(FName, other.FName) && FStyle == other.FStyle && FColor == other.FColor &&
+         FCharset == other.FCharset && FPitch == other.FPitch &&
          ::MulDiv(FHeight, 72, FPixelsPerInch) == ::MulDiv(other.FHeight, 72, other.FPixelsPerInch);
 }
 
@@ -91,8 +134,8 @@ HFONT TFont::Handle() const {
     HFONT font = ::CreateFontW(
         FHeight, 0, 0, 0, FStyle.Contains(TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL,
         FStyle.Contains(TFontStyle::fsItalic), FStyle.Contains(TFontStyle::fsUnderline),
-        FStyle.Contains(TFontStyle::fsStrikeOut), DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, FName.c_str());
+        FStyle.Contains(TFontStyle::fsStrikeOut), FCharset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+        DEFAULT_QUALITY, PitchFlags(FPitch) | FF_DONTCARE, FName.c_str());
     if (font == nullptr) RaiseCreationFailure(L"font");
     FHandle.Reset(font);
   }

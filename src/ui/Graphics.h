@@ -12,6 +12,7 @@
 
 #include "core/Exception.h"
 #include "ui/Colors.h"
+#include "ui/FontData.h"
 #include "ui/Gdi.h"
 #include "ui/Sets.h"
 
@@ -54,6 +55,11 @@ class TFont {
   // Changes the density the size refers to; the size in points stays.
   void SetPixelsPerInch(int value);
   bool SameAs(const TFont& other) const;
+  // The font as plain data (size in points), and back.
+  TFontData Data() const;
+  void SetData(const TFontData& data);
+  uint8_t Charset() const { return FCharset; }
+  TFontPitch Pitch() const { return FPitch; }
 
   HFONT Handle() const;
   std::function<void()> OnChange;
@@ -65,6 +71,8 @@ class TFont {
   int FPixelsPerInch;
   TFontStyles FStyle;
   TColor FColor = clWindowText;
+  uint8_t FCharset = DEFAULT_CHARSET;
+  TFontPitch FPitch = TFontPitch::fpDefault;
   mutable TFontHandle FHandle;
 };
 
