@@ -113,6 +113,23 @@ TEST_F(CmdProcess, ExitCodeIsTheChildsOwn) {
   EXPECT_EQ(options.ExitCode(), 3u);
 }
 
+TEST_F(CmdProcess, ChildRunsWithTheRequestedPriority) {
+  if (RunningUnderWine()) GTEST_SKIP() << "Wine ignores the priority class of a new process";
+  TIdeExecuteCmdProcessOptions options = Collecting("exit 0\n");
+  options.SetProcessPriority(ppIdle);
+  EXPECT_TRUE(RunCmdProcess(options));
+  EXPECT_EQ(Fake.Runs().at(0).at("priority"), Lines{L"64"});
+}
+
+TEST_F(CmdProcess, PriorityClassBitsOfTheCreationFlagsAreReplaced) {
+  if (RunningUnderWine()) GTEST_SKIP() << "Wine ignores the priority class of a new process";
+  TIdeExecuteCmdProcessOptions options = Collecting("exit 0\n");
+  options.SetCreateProcessFlags(128);  // HIGH_PRIORITY_CLASS
+  options.SetProcessPriority(ppBelowNormal);
+  EXPECT_TRUE(RunCmdProcess(options));
+  EXPECT_EQ(Fake.Runs().at(0).at("priority"), Lines{L"16384"});
+}
+
 TEST_F(CmdProcess, MissingExecutableFailsWithFileNotFoundAndNoCallback) {
   TIdeExecuteCmdProcessOptions options(L"\"" + Fake.BinFolder() + L"missing.exe\" -x");
   int calls = 0;

@@ -239,6 +239,13 @@ TEST_F(DCC32, LongPathBugMakesPathOptionsRelativeToThePackageFolder) {
                                        L"-LE\"..\\bpl\" ");
 }
 
+TEST_F(DCC32, RelativeOutputFoldersReachTheCompilerAsTheSameFolders) {
+  const auto dcc = Driver(33.0f, csfMsBuild, true, true);
+  EXPECT_TRUE(Make(*dcc));
+  EXPECT_TRUE(platform::FileExists(Bpl + L"QRVLib260.bpl"));
+  EXPECT_TRUE(platform::FileExists(Dcp + L"QRVLib260.dcp"));
+}
+
 TEST_F(DCC32, OutputOfEachRunReplacesTheLastOne) {
   Fake.WriteScript("out compiled\n");
   const auto dcc = Driver();
