@@ -84,7 +84,10 @@ int RunQrvpack(const std::vector<String>& arguments, std::ostream& out, std::ost
     Run(arguments, out);
     return 0;
   } catch (const EUsage& misuse) {
-    err << "qrvpack: " << misuse.what() << "\n" << kUsage;
+    if (arguments.empty())
+      err << kUsage;
+    else
+      err << "qrvpack: " << misuse.what() << " (run qrvpack alone for its usage)\n";
     return 2;
   } catch (const std::exception& failure) {
     err << "qrvpack: " << failure.what() << "\n";

@@ -1,5 +1,7 @@
 // Builds a setup program: a copy of the wizard stub followed by the archive comps.pkg, the
-// descriptor instalar.inf and the trailer (formats in app/PayloadFormat.h). Every input is
+// descriptor instalar.inf and the trailer (formats in app/PayloadFormat.h). Zero bytes after the
+// stub make the setup's size a multiple of 8, so that signing it (which appends an 8-byte
+// aligned certificate table) inserts nothing between the trailer and the table. Every input is
 // checked before the first byte is written; the setup is written under a temporary name beside
 // the output and renamed at the end, so a failed build leaves nothing at the output path.
 // Failures raise EQrvpackError with one line of text for the vendor.

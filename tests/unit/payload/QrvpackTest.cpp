@@ -187,6 +187,12 @@ TEST_F(Qrvpack, MalformedFilesListIsRefused) {
 TEST_F(Qrvpack, UnknownOptionIsAMisuse) {
   EXPECT_EQ(Build({L"--colour", L"red"}), 2);
   EXPECT_NE(Err.str().find("unknown option"), std::string::npos) << Err.str();
+  EXPECT_EQ(LineCount(Err.str()), 1);
+}
+
+TEST_F(Qrvpack, NoArgumentsPrintUsage) {
+  EXPECT_EQ(Run({}), 2);
+  EXPECT_EQ(Err.str().rfind("usage: qrvpack build", 0), 0u) << Err.str();
 }
 
 TEST_F(Qrvpack, ListOfDamagedSetupFailsWithOneLine) {
