@@ -11,6 +11,7 @@ TComponent::TComponent(TComponent* owner) : FOwner(owner) {
 }
 
 TComponent::~TComponent() {
+  FDestroying = true;
   while (!FComponents.empty()) {
     delete FComponents.back();  // its destructor removes it from FComponents
   }
@@ -32,4 +33,11 @@ TComponent* TComponent::FindComponent(const String& name) const {
     if (SameTextAscii(c->Name(), name)) return c;
   }
   return nullptr;
+}
+
+bool TComponent::Destroying() const {
+  for (const TComponent* c = this; c != nullptr; c = c->FOwner) {
+    if (c->FDestroying) return true;
+  }
+  return false;
 }

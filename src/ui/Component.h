@@ -41,6 +41,13 @@ class TComponent {
   void SetDesigning(bool designing) { FDesigning = designing; }
   // Called once loading has ended; components finish their set-up here.
   virtual void Loaded() { FLoading = false; }
+  // True while this component or one of its owners is being destroyed: change events stay
+  // silent then, since their handlers may belong to an object already half torn down.
+  bool Destroying() const;
+
+ protected:
+  // Marks the component as being destroyed; destructors of derived classes call it first.
+  void BeginDestroy() { FDestroying = true; }
 
  private:
   TComponent* FOwner;
@@ -48,5 +55,6 @@ class TComponent {
   intptr_t FTag = 0;
   bool FLoading = false;
   bool FDesigning = false;
+  bool FDestroying = false;
   std::vector<TComponent*> FComponents;  // owned
 };

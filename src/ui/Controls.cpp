@@ -48,7 +48,9 @@ TWinControl* FindControl(HWND window) {
   return ControlOfWindow(window);
 }
 
-bool VisualStylesActive() { return ::IsAppThemed() && ::IsThemeActive(); }
+bool VisualStylesActive() {
+  return ::IsAppThemed() && ::IsThemeActive();
+}
 
 TShiftState KeyboardShiftState() {
   TShiftState shift;
@@ -93,6 +95,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
+  BeginDestroy();
   FFont.OnChange = nullptr;
   if (FParent != nullptr) FParent->RemoveControl(this);
 }
@@ -168,6 +171,11 @@ void TControl::SetVisible(bool value) {
 
 bool TControl::Showing() const {
   return FVisible && FParent != nullptr && FParent->Showing();
+}
+
+void TControl::Show() {
+  if (FParent != nullptr) FParent->ShowControl(this);
+  SetVisible(true);
 }
 
 void TControl::SetEnabled(bool value) {
@@ -355,6 +363,7 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 }
 
 TWinControl::~TWinControl() {
+  BeginDestroy();
   if (TForm* form = GetParentForm(this); form != nullptr && form->ActiveControl() == this)
     form->SetActiveControl(nullptr);
   for (TControl* child : FControls) child->FParent = nullptr;
@@ -541,7 +550,12 @@ bool TWinControl::CanFocus() const {
   return top != nullptr && top->Enabled() && top->Showing();
 }
 
+void TWinControl::ShowControl(TControl*) {
+  if (Parent() != nullptr) Parent()->ShowControl(this);
+}
+
 void TWinControl::SetFocus() {
+  if (Parent() != nullptr) Parent()->ShowControl(this);
   TForm* form = GetParentForm(this);
   if (form != nullptr && !form->Showing()) {
     form->SetActiveControl(this);

@@ -144,7 +144,9 @@ class TControl : public TComponent {
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool value);
-  void Show() { SetVisible(true); }
+  // Makes the control visible, asking its parents first to bring it into view (a notebook
+  // shows the page it lies on).
+  void Show();
   void Hide() { SetVisible(false); }
   // Visible, and so are all its parents (a form must be shown).
   virtual bool Showing() const;
@@ -293,6 +295,9 @@ class TWinControl : public TControl {
   // Whether the control handles this key itself (WM_GETDLGCODE), so that Enter and Esc do not
   // press the form's buttons.
   virtual bool WantsKey(const MSG& msg);
+
+  // Brings a child (or a control inside one) into view; the default passes the request up.
+  virtual void ShowControl(TControl* control);
 
   // Lays out the aligned children again.
   void Realign();

@@ -16,6 +16,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+  BeginDestroy();
   SetActiveControl(nullptr);
   Screen().RemoveForm(this);
   if (UiApplication().MainForm() == this) UiApplication().SetMainForm(nullptr);
