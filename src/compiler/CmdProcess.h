@@ -10,6 +10,12 @@
 // unchanged. In both cases the child is first terminated (exit code 1223) and waited for, and
 // every handle is closed.
 //
+// Aborting: the run ends at the next turn of its wait once the watched flag is true or the abort
+// event is signalled. A wait that watches the caller's flag also wakes every 100 ms, so that a
+// flag set by another thread ends a run whose child stays silent; otherwise the wait has no
+// time limit and costs no CPU time. A child created suspended (BeforeResume, or CREATE_SUSPENDED
+// among the creation flags) is always resumed, so a run never waits on a child that cannot run.
+//
 // The caller owns the options object and the abort flag and event it points to. Natively the
 // child is started with fork/exec; the command line follows the Windows rules for quoting, the
 // program named by it is a Windows path (see platform/Files.h), and the child finds the whole

@@ -293,3 +293,12 @@ TEST(IdeEvent, AutoResetEventIsResetByASuccessfulWait) {
   EXPECT_TRUE(event.WaitFor(0));
   EXPECT_FALSE(event.WaitFor(0));
 }
+
+TEST(IdeEvent, EventClosesItsHandleWhenDestroyed) {
+  const int before = OpenHandleCount();
+  {
+    const TIdeEvent event(true, false);
+    EXPECT_EQ(OpenHandleCount(), before + 1);
+  }
+  EXPECT_EQ(OpenHandleCount(), before);
+}
