@@ -164,3 +164,23 @@ TEST(MsgDlgResult, DestroyingTheComponentFreesItsTimedDialogs) {
   delete dlg;
   EXPECT_FALSE(::IsWindow(window));
 }
+
+TEST(MsgDlgResult, HelpButtonAsksForHelpWithTheContext) {
+  TQoMsgDlg dlg(nullptr);
+  int asked = -1;
+  UiApplication().OnHelp = [&asked](int context) { asked = context; };
+  TWindowDriver driver(L"Atenção", [](HWND window) {
+    TWindowDriver::ClickButton(L"A&juda")(window);
+    TWindowDriver::ClickButton(L"&OK")(window);
+  });
+  dlg.MessageDlg(L"Veja a ajuda", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK, TMsgDlgBtn::mbHelp},
+                 42);
+  UiApplication().OnHelp = nullptr;
+  EXPECT_EQ(asked, 42);
+}
+
+TEST(MsgDlgResult, CloseButtonReturnsClose) {
+  TQoMsgDlg dlg(nullptr);
+  TWindowDriver driver(L"Atenção", TWindowDriver::ClickButton(L"&Fechar"));
+  EXPECT_EQ(dlg.MessageDlg(L"Fechar", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbClose}, 0), mrClose);
+}

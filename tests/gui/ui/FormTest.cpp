@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "WindowDriver.h"
+#include "ui/Dialogs.h"
 #include "ui/Forms.h"
 #include "ui/StdCtrls.h"
 
@@ -169,4 +170,41 @@ TEST(Application, ReleaseFreesTheFormAfterTheCurrentMessage) {
   UiApplication().ProcessMessages();
   destroyed = Screen().FormCount() == before - 1;
   EXPECT_TRUE(destroyed);
+}
+
+TEST(InputBox, ConfirmedTextIsReturned) {
+  TWindowDriver driver(L"Nova pasta", [](HWND window) {
+    HWND edit = ::FindWindowExW(window, nullptr, L"Edit", nullptr);
+    ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Componentes"));
+    TWindowDriver::ClickButton(L"OK")(window);
+  });
+  EXPECT_EQ(InputBox(L"Nova pasta", L"Nome da pasta:", L"Nova"), L"Componentes");
+}
+
+TEST(InputBox, DefaultIsShownInTheEdit) {
+  String shown;
+  TWindowDriver driver(L"Nova pasta", [&shown](HWND window) {
+    wchar_t text[64] = {};
+    ::GetWindowTextW(::FindWindowExW(window, nullptr, L"Edit", nullptr), text, 64);
+    shown = text;
+    TWindowDriver::ClickButton(L"OK")(window);
+  });
+  InputBox(L"Nova pasta", L"Nome da pasta:", L"Nova");
+  EXPECT_EQ(shown, L"Nova");
+}
+
+TEST(InputBox, CancelGivesTheDefault) {
+  TWindowDriver driver(L"Nova pasta", [](HWND window) {
+    HWND edit = ::FindWindowExW(window, nullptr, L"Edit", nullptr);
+    ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Outra"));
+    TWindowDriver::PressKey(VK_ESCAPE)(window);
+  });
+  EXPECT_EQ(InputBox(L"Nova pasta", L"Nome da pasta:", L"Nova"), L"Nova");
+}
+
+TEST(InputBox, QueryReportsCancellation) {
+  String value = L"Nova";
+  TWindowDriver driver(L"Nova pasta", TWindowDriver::ClickButton(L"Cancelar"));
+  EXPECT_FALSE(InputQuery(L"Nova pasta", L"Nome da pasta:", value));
+  EXPECT_EQ(value, L"Nova");
 }
