@@ -2,6 +2,8 @@
 // refused before anything is written.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "PayloadTestData.h"
 #include "app/Payload.h"
 #include "platform/Files.h"
@@ -150,6 +152,29 @@ TEST_F(UnpackArchive, AcceptsNamesThatOnlyResembleDevices) {
               Record("Nullable.pas", AsciiBytes("c")), Record("LPT0.pas", AsciiBytes("d"))})));
   EXPECT_EQ(Extracted(),
             (std::vector<String>{L"CONSOLE.pas", L"COM10.pas", L"Nullable.pas", L"LPT0.pas"}));
+}
+
+TEST_F(UnpackArchive, DamagedArchivesNeverWriteOutsideTheTarget) {
+  const Bytes original =
+      Concat({Record("UnitA.dcr", PatternBytes(40, 1)), Record("a.b", PatternBytes(3, 2)),
+              RecordHeader(0, 5, ""), Record("UnitA.pas", PatternBytes(30, 3))});
+  std::mt19937 random(20261209);
+  for (int round = 0; round < 300; ++round) {
+    Bytes archive = original;
+    const int changes = 1 + static_cast<int>(random() % 4);
+    for (int c = 0; c < changes; ++c) {
+      const uint8_t picks[] = {0, 1, 5, '.', '\\', '/', ':', 0xFF, static_cast<uint8_t>(random())};
+      archive[random() % archive.size()] = picks[random() % sizeof picks];
+    }
+    archive.resize(archive.size() - random() % 8);
+    const bool unpacked = Unpack(archive);
+    ASSERT_EQ(FolderEntries(Scratch.Path()), (std::vector<String>{L"comps.pkg", L"out"}))
+        << "round " << round;
+    for (const String& name : FolderEntries(Target())) {
+      EXPECT_TRUE(unpacked) << "round " << round << " wrote " << ToUtf8(name);
+      EXPECT_EQ(platform::DeleteFile(Target() + L"\\" + name), true);
+    }
+  }
 }
 
 }  // namespace
