@@ -1,6 +1,7 @@
 #include "compiler/IdeCommandLineTool.h"
 
 #include "compiler/CompilerPaths.h"
+#include "idetools/IdeFileNames.h"
 #include "core/Format.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
@@ -61,7 +62,7 @@ String TIdeBorlandCommandLineTool::GetOutput() const {
 }
 
 void TIdeBorlandCommandLineTool::AddPathOption(const String& Option, const String& Path) {
-  String path = ExcludeTrailingBackslash(Path);
+  String path = WithoutTrailingBackslash(Path);
   if (FLongPathBug) path = MapPathList(path, ShortFormOf);
   const String entry = Format(L"-%s\"%s\"", {Option, path});
   const String folded = UpperText(entry);

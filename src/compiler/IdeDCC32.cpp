@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "compiler/CompilerPaths.h"
+#include "idetools/IdeFileNames.h"
 #include "core/Format.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -27,7 +28,7 @@ class TCurrentFolderChange {
 class TConfigFileAside {
  public:
   explicit TConfigFileAside(const String& sourceName)
-      : FConfigFile(ReplaceFileExt(sourceName, L".cfg")), FBackupFile(BackupFileName(FConfigFile)) {
+      : FConfigFile(ChangeFileExt(sourceName, L".cfg")), FBackupFile(BackupFileName(FConfigFile)) {
     if (platform::FileExists(FConfigFile)) MoveFileReplacing(FConfigFile, FBackupFile);
   }
   TConfigFileAside(const TConfigFileAside&) = delete;
@@ -71,7 +72,7 @@ String RelativePathList(const String& list, const String& shortFolder, const Str
     const size_t end = list.find(L';', start);
     const String element = list.substr(start, end == String::npos ? String::npos : end - start);
     if (!element.empty()) {
-      result += RelativePathFrom(shortFolder, ShortFormOf(ExpandFileNameFrom(element, folder)));
+      result += RelativePathFrom(shortFolder, ShortFormOf(JoinAndNormalisePath(folder, element)));
     }
     if (end == String::npos) return result;
     result += L';';

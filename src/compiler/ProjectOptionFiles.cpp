@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "compiler/CompilerPaths.h"
+#include "idetools/IdeFileNames.h"
 #include "compiler/IdeDCC32.h"
 #include "core/Format.h"
 #include "core/StringList.h"
@@ -72,7 +73,7 @@ void ReadBdsProjDirectories(const TXmlNode& directories, TProjectOptions& option
 }  // namespace
 
 bool TIdeDCC32::AddBDSProjOptions(const String& ProjectFileName, TProjectOptions& ProjectOptions) {
-  const String fileName = ReplaceFileExt(ProjectFileName, L".bdsproj");
+  const String fileName = ChangeFileExt(ProjectFileName, L".bdsproj");
   if (!platform::FileExists(fileName)) return false;
   const std::unique_ptr<TXmlDocument> document =
       TXmlDocument::Load(platform::ReadFileBytes(fileName));
@@ -87,7 +88,7 @@ bool TIdeDCC32::AddBDSProjOptions(const String& ProjectFileName, TProjectOptions
 }
 
 bool TIdeDCC32::AddDOFOptions(const String& ProjectFileName, TProjectOptions& ProjectOptions) {
-  const String fileName = ReplaceFileExt(ProjectFileName, L".dof");
+  const String fileName = ChangeFileExt(ProjectFileName, L".dof");
   if (!platform::FileExists(fileName)) return false;
   const platform::TIniFile dof(fileName);
   ProjectOptions.SearchPath = dof.ReadString(L"Directories", L"SearchPath", String());

@@ -1,5 +1,6 @@
 // The ".dproj" project option file, evaluated as an MSBuild project.
 #include "compiler/CompilerPaths.h"
+#include "idetools/IdeFileNames.h"
 #include "compiler/IdeDCC32.h"
 #include "core/StringList.h"
 #include "idetools/IdeMsBuild.h"
@@ -22,7 +23,7 @@ String PersonalityOf(const TIdeMsBuildParser& parser) {
 }  // namespace
 
 bool TIdeDCC32::AddDProjOptions(const String& ProjectFileName, TProjectOptions& ProjectOptions) {
-  const String fileName = ReplaceFileExt(ProjectFileName, L".dproj");
+  const String fileName = ChangeFileExt(ProjectFileName, L".dproj");
   if (!platform::FileExists(fileName) || CompilerSettingsFormat() != csfMsBuild) return false;
   TIdeMsBuildParser parser(fileName);
   parser.Init();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fixtures/fakedcc/FakeCompilerFolder.h"
-#include "compiler/CompilerPaths.h"
+#include "idetools/IdeFileNames.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
@@ -16,7 +16,7 @@ namespace {
 using Lines = std::vector<String>;
 
 String NoSlash(const String& folder) {
-  return ExcludeTrailingBackslash(folder);
+  return WithoutTrailingBackslash(folder);
 }
 
 // A package source beside a bin folder holding the fake compiler, and the IDE's folders.
