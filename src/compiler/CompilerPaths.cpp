@@ -64,6 +64,21 @@ bool SameFolder(const String& a, const String& b) {
   return comparable(a) == comparable(b);
 }
 
+String MapPathList(const String& list, const std::function<String(const String&)>& change) {
+  const std::vector<String> elements = SplitAt(list, L';');
+  String result;
+  for (size_t i = 0; i < elements.size(); ++i) {
+    if (i > 0) result += L';';
+    result += change(elements[i]);
+  }
+  return result;
+}
+
+String ShortPathOrSelf(const String& path) {
+  const String shortForm = path.empty() ? path : platform::ShortPathName(path);
+  return shortForm.empty() ? path : shortForm;
+}
+
 bool MoveFileReplacing(const String& from, const String& to) {
   if (platform::RenameFile(from, to)) return true;
   return platform::CopyFile(from, to) && platform::DeleteFile(from);

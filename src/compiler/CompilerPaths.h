@@ -3,6 +3,8 @@
 // SameFolder and MoveFileReplacing touch the disk; nothing raises.
 #pragma once
 
+#include <functional>
+
 #include "core/String.h"
 
 // The folder part of a path with its trailing backslash ("C:\a\b.dpk" -> "C:\a\"); empty
@@ -17,6 +19,12 @@ String RelativePathFrom(const String& folder, const String& path);
 // True when the two name the same folder: their long forms (or the texts themselves where the
 // folder does not exist) are equal ignoring case and a trailing backslash.
 bool SameFolder(const String& a, const String& b);
+
+// Applies change to each element of a ";"-separated list (empty elements included) and joins
+// the results with ";" again.
+String MapPathList(const String& list, const std::function<String(const String&)>& change);
+// The short (8.3) form of an existing path; the path itself where there is none.
+String ShortPathOrSelf(const String& path);
 
 // Moves a file over any file of the target name: a rename first, and when that fails a copy
 // (overwriting) followed, once the copy succeeded, by the deletion of the source.

@@ -8,24 +8,6 @@
 
 namespace {
 
-// Splits at ";" keeping empty elements, applies change to each and joins again.
-String MapPathList(const String& list, String (*change)(const String&)) {
-  String result;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = list.find(L';', start);
-    result += change(list.substr(start, end == String::npos ? String::npos : end - start));
-    if (end == String::npos) return result;
-    result += L';';
-    start = end + 1;
-  }
-}
-
-String ShortFormOf(const String& path) {
-  const String shortForm = path.empty() ? path : platform::ShortPathName(path);
-  return shortForm.empty() ? path : shortForm;
-}
-
 String QuotedIfSpaced(const String& path) {
   if (path.find(L' ') == String::npos) return path;
   String quoted = L"\"";
@@ -63,7 +45,7 @@ String TIdeBorlandCommandLineTool::GetOutput() const {
 
 void TIdeBorlandCommandLineTool::AddPathOption(const String& Option, const String& Path) {
   String path = WithoutTrailingBackslash(Path);
-  if (FLongPathBug) path = MapPathList(path, ShortFormOf);
+  if (FLongPathBug) path = MapPathList(path, ShortPathOrSelf);
   const String entry = Format(L"-%s\"%s\"", {Option, path});
   const String folded = UpperText(entry);
   for (const String& existing : FOptions.Items()) {

@@ -59,27 +59,6 @@ String WithTrailingSemicolon(const String& list) {
   return !list.empty() && list.back() == L';' ? list : list + L";";
 }
 
-String ShortFormOf(const String& path) {
-  const String shortForm = path.empty() ? path : platform::ShortPathName(path);
-  return shortForm.empty() ? path : shortForm;
-}
-
-// Each element of a ";"-separated list as a path relative to folder (a short form).
-String RelativePathList(const String& list, const String& shortFolder, const String& folder) {
-  String result;
-  size_t start = 0;
-  for (;;) {
-    const size_t end = list.find(L';', start);
-    const String element = list.substr(start, end == String::npos ? String::npos : end - start);
-    if (!element.empty()) {
-      result += RelativePathFrom(shortFolder, ShortFormOf(JoinAndNormalisePath(folder, element)));
-    }
-    if (end == String::npos) return result;
-    result += L';';
-    start = end + 1;
-  }
-}
-
 }  // namespace
 
 TIdeDCC32::TIdeDCC32(const String& ABinDirectory, bool ALongPathBug, float ADCCVersion,
@@ -190,7 +169,7 @@ bool TIdeDCC32::Execute(const String& CommandLine) {
   ClearOutput();
   String arguments;
   const String folder = CurrentFolder();
-  const String shortFolder = LongPathBug() ? ShortFormOf(folder) : String();
+  const String shortFolder = LongPathBug() ? ShortPathOrSelf(folder) : String();
   const std::vector<String> options = Options().Items();
   for (const String& option : options) {
     const size_t prefix = PathOptionPrefixLength(option);
@@ -199,7 +178,13 @@ bool TIdeDCC32::Execute(const String& CommandLine) {
       continue;
     }
     String list = WithoutEnclosingQuotes(option.substr(prefix));
-    if (LongPathBug()) list = RelativePathList(list, shortFolder, folder);
+    if (LongPathBug()) {
+      list = MapPathList(list, [&](const String& element) {
+        if (element.empty()) return element;
+        return RelativePathFrom(shortFolder,
+                                ShortPathOrSelf(JoinAndNormalisePath(folder, element)));
+      });
+    }
     arguments = Format(L"%s %s\"%s\"", {arguments, option.substr(0, prefix), list});
   }
   const bool result = RunCommandLine(CommandLine + arguments);
