@@ -21,36 +21,40 @@ TModule LoadDataModule(const String& fileName) {
                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
 }
 
+struct TStringSearch {
+  const String* Text;
+  std::optional<UINT> Id;
+};
+
+// Resource enumeration callback: looks through one string-table block (16 strings, each
+// preceded by its length) for the searched text; returning FALSE stops the enumeration.
+BOOL CALLBACK SearchStringBlock(HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR param) {
+  auto* search = reinterpret_cast<TStringSearch*>(param);
+  if (!IS_INTRESOURCE(name)) return TRUE;
+  const HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(6));
+  const HGLOBAL data = info ? LoadResource(module, info) : nullptr;
+  const auto* p = data ? static_cast<const WCHAR*>(LockResource(data)) : nullptr;
+  const DWORD size = info ? SizeofResource(module, info) / sizeof(WCHAR) : 0;
+  if (!p) return TRUE;
+  const UINT block = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)) - 1;
+  DWORD at = 0;
+  for (UINT i = 0; i < 16 && at < size; ++i) {
+    const DWORD length = p[at++];
+    if (at + length > size) return TRUE;
+    if (length == search->Text->size() && search->Text->compare(0, length, p + at, length) == 0) {
+      search->Id = block * 16 + i;
+      return FALSE;
+    }
+    at += length;
+  }
+  return TRUE;
+}
+
 // The identifier of the first string resource whose text is text.
 std::optional<UINT> FindStringId(HMODULE module, const String& text) {
-  struct TSearch {
-    const String* Text;
-    std::optional<UINT> Id;
-  } search{&text, std::nullopt};
-  EnumResourceNamesW(
-      module, MAKEINTRESOURCEW(6),  // RT_STRING
-      [](HMODULE m, LPCWSTR, LPWSTR name, LONG_PTR param) -> BOOL {
-        auto* s = reinterpret_cast<TSearch*>(param);
-        if (!IS_INTRESOURCE(name)) return TRUE;
-        const HRSRC info = FindResourceW(m, name, MAKEINTRESOURCEW(6));
-        const HGLOBAL data = info ? LoadResource(m, info) : nullptr;
-        const auto* p = data ? static_cast<const WCHAR*>(LockResource(data)) : nullptr;
-        const DWORD size = info ? SizeofResource(m, info) / sizeof(WCHAR) : 0;
-        if (!p) return TRUE;
-        const UINT block = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name)) - 1;
-        DWORD at = 0;
-        for (UINT i = 0; i < 16 && at < size; ++i) {
-          const DWORD length = p[at++];
-          if (at + length > size) return TRUE;
-          if (length == s->Text->size() && s->Text->compare(0, length, p + at, length) == 0) {
-            s->Id = block * 16 + i;
-            return FALSE;
-          }
-          at += length;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LONG_PTR>(&search));
+  TStringSearch search{&text, std::nullopt};
+  EnumResourceNamesW(module, MAKEINTRESOURCEW(6),  // RT_STRING
+                     SearchStringBlock, reinterpret_cast<LONG_PTR>(&search));
   return search.Id;
 }
 
