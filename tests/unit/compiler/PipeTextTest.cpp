@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -173,4 +175,26 @@ TEST(PipeAccumulation, NothingReceivedLeavesTheTextAlone) {
   String text = L"before";
   FinishPipeText(stream, text);
   EXPECT_EQ(text, L"before");
+}
+
+TEST(PipeLines, HowTheTextIsSplitIntoReadsDoesNotChangeTheLines) {
+  std::mt19937 random(20261209);
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    const int length = static_cast<int>(random() % 40);
+    for (int i = 0; i < length; ++i) text += "ab\r\n"[random() % 4];
+
+    TCollectingStream whole;
+    whole.Receive(text);
+    whole.Finish();
+
+    TCollectingStream split;
+    for (size_t at = 0; at < text.size();) {
+      const size_t count = std::min<size_t>(1 + random() % 5, text.size() - at);
+      split.Receive(text.substr(at, count));
+      at += count;
+    }
+    split.Finish();
+    ASSERT_EQ(split.Lines, whole.Lines) << "text of round " << round;
+  }
 }
