@@ -52,6 +52,13 @@ bool VisualStylesActive() {
   return ::IsAppThemed() && ::IsThemeActive();
 }
 
+TShiftState KeyMessageShiftState(UINT msg, LPARAM lParam) {
+  TShiftState shift = KeyboardShiftState();
+  const bool systemKey = msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP || msg == WM_SYSCHAR;
+  if (systemKey && (lParam & (LPARAM{1} << 29)) != 0) shift.Include(TShiftStateMember::ssAlt);
+  return shift;
+}
+
 TShiftState KeyboardShiftState() {
   TShiftState shift;
   if (::GetKeyState(VK_SHIFT) < 0) shift.Include(TShiftStateMember::ssShift);
@@ -837,7 +844,7 @@ bool TWinControl::HandleKeyMessage(TMessage& message) {
       (message.Msg == WM_KEYUP || message.Msg == WM_SYSKEYUP) ? OnKeyUp : OnKeyDown;
   if (!handler) return false;
   auto key = static_cast<WORD>(message.WParam);
-  handler(this, key, KeyboardShiftState());
+  handler(this, key, KeyMessageShiftState(message.Msg, message.LParam));
   if (key == 0) return true;
   message.WParam = key;
   return false;

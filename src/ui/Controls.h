@@ -112,6 +112,9 @@ bool VisualStylesActive();
 
 // The state of the modifier keys now.
 TShiftState KeyboardShiftState();
+// The modifier keys of a keyboard message: the keys' state now, with Alt also taken from the
+// message itself (a system key message says whether Alt was down when it was sent).
+TShiftState KeyMessageShiftState(UINT msg, LPARAM lParam);
 
 class TControl : public TComponent {
  public:

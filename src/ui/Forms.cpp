@@ -294,11 +294,11 @@ bool TForm::PreviewKey(MSG& msg) {
   switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      if (OnKeyDown) OnKeyDown(this, key, KeyboardShiftState());
+      if (OnKeyDown) OnKeyDown(this, key, KeyMessageShiftState(msg.message, msg.lParam));
       break;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-      if (OnKeyUp) OnKeyUp(this, key, KeyboardShiftState());
+      if (OnKeyUp) OnKeyUp(this, key, KeyMessageShiftState(msg.message, msg.lParam));
       break;
     case WM_CHAR: {
       auto ch = static_cast<wchar_t>(msg.wParam);

@@ -184,3 +184,14 @@ TEST(MsgDlgResult, CloseButtonReturnsClose) {
   TWindowDriver driver(L"Atenção", TWindowDriver::ClickButton(L"&Fechar"));
   EXPECT_EQ(dlg.MessageDlg(L"Fechar", TMsgDlgType::mtWarning, {TMsgDlgBtn::mbClose}, 0), mrClose);
 }
+
+TEST(MsgDlgResult, TimedMessageSwallowsAltF4) {
+  TQoMsgDlg dlg(nullptr);
+  dlg.MsgTime(L"Aguarde", 2);
+  HWND window = ::FindWindowW(nullptr, L"Informação");
+  ASSERT_NE(window, nullptr);
+  HWND target = ::GetFocus() != nullptr ? ::GetFocus() : window;
+  ::PostMessageW(target, WM_SYSKEYDOWN, VK_F4, 1 | (LPARAM{1} << 29));
+  PumpMessages(200);
+  EXPECT_TRUE(::IsWindowVisible(window));
+}

@@ -259,3 +259,30 @@ TEST_F(Notebook, PageTakesItsOwnersSizeAndHasNoBevel) {
   EXPECT_EQ(page.Align(), TAlign::alClient);
   EXPECT_EQ(page.Caption(), L"");
 }
+
+TEST_F(Notebook, DesignedPageShowsADashedFrameAndItsName) {
+  Page[0]->SetDesigning(true);
+  Book->SetActivePage(Page[0]);
+  Form.Show();
+  TBitmap shot(630, 334);
+  Page[0]->PaintTo(shot.Canvas().Handle(), 0, 0);
+  EXPECT_EQ(shot.Pixel(1, 0), clBlack);
+  const COLORREF grey = ::GetSysColor(COLOR_GRAYTEXT);
+  int greyPixels = 0;
+  for (int y = 334 - 14; y < 334 - 1; ++y)
+    for (int x = 2; x < 60; ++x)
+      greyPixels += shot.Pixel(x, y) == RgbColor(GetRValue(grey), GetGValue(grey), GetBValue(grey));
+  EXPECT_GT(greyPixels, 5);
+}
+
+TEST_F(Notebook, PageAtRunTimePaintsOnlyItsColour) {
+  Page[0]->SetColor(clWhite);
+  Book->SetActivePage(Page[0]);
+  Form.Show();
+  TBitmap shot(630, 334);
+  shot.Canvas().Brush().SetColor(clRed);
+  shot.Canvas().FillRect(RECT{0, 0, 630, 334});
+  Page[0]->PaintTo(shot.Canvas().Handle(), 0, 0);
+  EXPECT_EQ(shot.Pixel(0, 0), clWhite);
+  EXPECT_EQ(shot.Pixel(629, 333), clWhite);
+}

@@ -291,3 +291,83 @@ TEST_F(Controls, DisabledTimerDoesNotFire) {
   PumpMessages(100);
   EXPECT_EQ(ticks, 0);
 }
+
+namespace {
+
+// Counts the toolkit notifications a control's WindowProc chain carries.
+struct TNotificationLog {
+  int Enter = 0;
+  int Leave = 0;
+  int Text = 0;
+  int Exit = 0;
+  void Watch(TWinControl& control) {
+    TWndMethod previous = control.WindowProc();
+    control.SetWindowProc([this, previous](TMessage& message) {
+      Enter += message.Msg == CM_MOUSEENTER ? 1 : 0;
+      Leave += message.Msg == CM_MOUSELEAVE ? 1 : 0;
+      Text += message.Msg == CM_TEXTCHANGED ? 1 : 0;
+      Exit += message.Msg == CM_EXIT ? 1 : 0;
+      previous(message);
+    });
+  }
+};
+
+}  // namespace
+
+TEST_F(Controls, MouseMoveAndLeaveBecomeEnterAndLeaveNotifications) {
+  auto* button = Place<TButton>(10, 10, 75, 25);
+  TNotificationLog log;
+  log.Watch(*button);
+  Form.Show();
+  ::SendMessageW(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  ::SendMessageW(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(6, 5));
+  EXPECT_EQ(log.Enter, 1);
+  EXPECT_TRUE(button->MouseInside());
+  ::SendMessageW(button->Handle(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(log.Leave, 1);
+  EXPECT_FALSE(button->MouseInside());
+}
+
+TEST_F(Controls, SettingTheCaptionSendsTextChanged) {
+  auto* button = Place<TButton>(10, 10, 75, 25);
+  TNotificationLog log;
+  log.Watch(*button);
+  Form.Show();
+  button->SetCaption(L"Fechar");
+  EXPECT_EQ(log.Text, 1);
+}
+
+TEST_F(Controls, LosingTheFocusSendsExit) {
+  auto* first = Place<TButton>(10, 10, 75, 25);
+  auto* second = Place<TButton>(100, 10, 75, 25);
+  TNotificationLog log;
+  log.Watch(*first);
+  int exits = 0;
+  first->OnExit = [&exits](TComponent*) { ++exits; };
+  Form.Show();
+  first->SetFocus();
+  second->SetFocus();
+  EXPECT_EQ(log.Exit, 1);
+  EXPECT_EQ(exits, 1);
+}
+
+TEST_F(Controls, ClickOnAWindowlessChildReachesIt) {
+  auto* image = Place<TImage>(20, 20, 40, 40);
+  int clicks = 0;
+  image->OnClick = [&clicks](TComponent*) { ++clicks; };
+  Form.Show();
+  ::SendMessageW(Form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 30));
+  ::SendMessageW(Form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(30, 30));
+  ::SendMessageW(Form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+  ::SendMessageW(Form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Controls, MemoScrollBarsBecomeWindowStyles) {
+  auto* memo = Place<TMemo>(10, 10, 200, 100);
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  Form.Show();
+  const LONG_PTR style = ::GetWindowLongPtrW(memo->Handle(), GWL_STYLE);
+  EXPECT_NE(style & WS_VSCROLL, 0);
+  EXPECT_EQ(style & WS_HSCROLL, 0);
+}

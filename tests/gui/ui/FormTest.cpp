@@ -208,3 +208,20 @@ TEST(InputBox, QueryReportsCancellation) {
   EXPECT_FALSE(InputQuery(L"Nova pasta", L"Nome da pasta:", value));
   EXPECT_EQ(value, L"Nova");
 }
+
+TEST(Application, UnhandledErrorIsShownInAMessageBoxCaptionedWithTheTitle) {
+  TDialogFixture dialog(L"Default display test");
+  dialog.Button->OnClick = [](TComponent*) { throw Exception(L"Falha inesperada"); };
+  UiApplication().SetTitle(L"Instalador de teste");
+  String shown;
+  TWindowDriver driver(L"Instalador de teste", [&shown](HWND box) {
+    wchar_t text[128] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 128);  // the message box's static text
+    shown = text;
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  dialog.Form.Show();
+  ::SendMessageW(dialog.Button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(driver.Done());
+  EXPECT_EQ(shown, L"Falha inesperada");
+}
