@@ -1,0 +1,127 @@
+// The wizard window TFrmMain: the program's only window and the owner of the one installation a
+// run performs. It builds its controls in code (MainLayout.cpp), runs the start-up sequence when
+// first shown and decides every close request (MainStartup.cpp), and walks the six pages with
+// Back and Next (MainNavigation.cpp).
+//
+// The installer state lives in the window (State()). The program file whose tail carries the
+// payload is ProgramFileName() unless the creator names another one (the tests do). Failures of
+// the start-up steps are shown with MsgDlg1.MsgError; the window then marks the run finished and
+// posts itself a close request. The window owns every control and component placed on it; the
+// public control members are views of them, valid for the window's life. Windows only.
+#pragma once
+
+#include "app/InstallerState.h"
+#include "core/String.h"
+#include "ui/ExtCtrls.h"
+#include "ui/Forms.h"
+#include "ui/StdCtrls.h"
+
+class TExNotebook;
+class TExNotebookPage;
+class TQoGauge;
+class TQoMsgDlg;
+class TQoRegManager;
+class THeaderPicture;
+
+class TFrmMain : public TForm {
+ public:
+  // The window of the running program: the payload is read from its own file.
+  explicit TFrmMain(TComponent* owner);
+  // A window that reads the payload from programFile.
+  TFrmMain(TComponent* owner, const String& programFile);
+  ~TFrmMain() override;
+
+  TInstallerState& State() { return FState; }
+  const String& ProgramFile() const { return FProgramFile; }
+
+  // Creation handler: runs once, at the end of the constructor.
+  void FormCreate(TComponent* sender);
+  // First-show handler: the start-up sequence.
+  void FormShow(TComponent* sender);
+  // Grants a close when the run is finished or the user confirms the cancellation.
+  void FormCloseQuery(TComponent* sender, bool& canClose);
+  // Releases what the installer state holds for the run.
+  void FormClose(TComponent* sender, TCloseAction& action);
+
+  // Sets the header text and the buttons for the page that is now active.
+  void NoteEtapasChange(TComponent* sender);
+  void BtnAvancarClick(TComponent* sender);
+  void BtnVoltarClick(TComponent* sender);
+  void BtnCancelarClick(TComponent* sender);
+  void ChxContratoClick(TComponent* sender);
+  // Shows the remembered destination for the target version (and locks it), or the default.
+  void LoadDestination();
+
+  // Header.
+  THeaderPicture* ImgCabecalho = nullptr;
+  TLabel* LabInfo = nullptr;
+  TLabel* LabAviso = nullptr;
+  TPanel* PanVersao = nullptr;
+  TBevel* BevTopo = nullptr;
+  TBevel* BevBase = nullptr;
+
+  // Pages.
+  TExNotebook* NoteEtapas = nullptr;
+  TExNotebookPage* NpgBemVindo = nullptr;
+  TExNotebookPage* NpgContrato = nullptr;
+  TExNotebookPage* NpgCaminho = nullptr;
+  TExNotebookPage* NpgConfirmar = nullptr;
+  TExNotebookPage* NpgCopiar = nullptr;
+  TExNotebookPage* NpgRegistrar = nullptr;
+
+  // Welcome page.
+  TLabel* LabBemVindo = nullptr;
+  TLabel* LabVersao = nullptr;
+  TLabel* LabAvisoLegal = nullptr;
+  TLabel* LabCopyright = nullptr;
+  // Agreement page.
+  TLabel* LabContrato = nullptr;
+  TMemo* MemContrato = nullptr;
+  TCheckBox* ChxContrato = nullptr;
+  // Destination page.
+  TLabel* LabCaminhoTexto = nullptr;
+  TLabel* LabPastaDestino = nullptr;
+  TBevel* BevPastaDestino = nullptr;
+  TLabel* LabCaminho = nullptr;
+  TButton* BtnAlterar = nullptr;
+  // Confirmation page.
+  TLabel* LabConfirmar = nullptr;
+  // Copy page.
+  TLabel* LabCopiar = nullptr;
+  TLabel* LabArquivoTitulo = nullptr;
+  TLabel* LabArquivo = nullptr;
+  TQoGauge* ProgBar1 = nullptr;
+  // Registration page.
+  TLabel* LabRegistrar = nullptr;
+  TMemo* MemRegistro = nullptr;
+
+  // Button row.
+  TButton* BtnVoltar = nullptr;
+  TButton* BtnAvancar = nullptr;
+  TButton* BtnCancelar = nullptr;
+
+  // Components.
+  TQoMsgDlg* MsgDlg1 = nullptr;
+  TQoRegManager* RegMan1 = nullptr;
+
+ private:
+  // MainLayout.cpp: the window and its controls, from top to bottom.
+  void BuildWindow();
+  void BuildHeader();
+  void BuildNotebook();
+  void BuildBemVindo();
+  void BuildContrato();
+  void BuildCaminho();
+  void BuildConfirmar();
+  void BuildCopiar();
+  void BuildRegistrar();
+  void BuildButtons();
+  void BuildComponents();
+  void ConnectHandlers();
+
+  // Marks the run finished and asks the window to close once its messages are handled.
+  void FinishAndClose();
+
+  String FProgramFile;
+  TInstallerState FState;
+};

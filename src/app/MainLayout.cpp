@@ -1,0 +1,250 @@
+// The wizard window's controls, built from top to bottom: header picture with its two lines, the
+// notebook with the six pages, the button row, and the non-visual components. Positions are
+// client pixels at 96 dots per inch; each page keeps a 30-pixel margin around its content.
+#include "app/Main.h"
+#include "app/MainHeader.h"
+#include "app/MainTexts.h"
+#include "components/ExNotebook.h"
+#include "components/QoGauge.h"
+#include "components/QoMsgDlg.h"
+#include "components/QoRegManager.h"
+
+namespace {
+
+constexpr int kClientWidth = 630;
+constexpr int kClientHeight = 458;
+constexpr TColor kBackground = RgbColor(245, 245, 245);
+constexpr int kHeaderHeight = 75;
+constexpr int kNotebookTop = 80;
+constexpr int kNotebookHeight = 334;
+constexpr int kPageMargin = 30;
+constexpr int kContentWidth = kClientWidth - 2 * kPageMargin;
+constexpr int kButtonWidth = 85;
+constexpr int kButtonHeight = 23;
+constexpr int kButtonTop = 424;
+
+void SetFontOf(TFont& font, const wchar_t* name, int points, TFontStyles style, TColor color) {
+  font.SetName(name);
+  font.SetSize(points);
+  font.SetStyle(style);
+  font.SetColor(color);
+}
+
+// A label at (left, top); with a width it wraps its text to that width and fits its height.
+TLabel* MakeLabel(TComponent* owner, TWinControl* parent, int left, int top, const String& text,
+                  int wrapWidth = 0) {
+  auto* label = new TLabel(owner);
+  label->SetParent(parent);
+  label->SetLeft(left);
+  label->SetTop(top);
+  if (wrapWidth > 0) {
+    label->SetWidth(wrapWidth);
+    label->SetWordWrap(true);
+  }
+  label->SetShowAccelChar(false);
+  label->SetTransparent(true);
+  label->SetCaption(text);
+  return label;
+}
+
+TButton* MakeButton(TComponent* owner, TWinControl* parent, int left, int top,
+                    const String& caption) {
+  auto* button = new TButton(owner);
+  button->SetParent(parent);
+  button->SetBounds(left, top, kButtonWidth, kButtonHeight);
+  button->SetCaption(caption);
+  return button;
+}
+
+// A 2-pixel etched horizontal line.
+TBevel* MakeLine(TComponent* owner, TWinControl* parent, int left, int top, int width) {
+  auto* line = new TBevel(owner);
+  line->SetParent(parent);
+  line->SetShape(TBevelShape::bsTopLine);
+  line->SetBounds(left, top, width, 2);
+  return line;
+}
+
+TMemo* MakeMemo(TComponent* owner, TWinControl* parent, const RECT& bounds, bool wordWrap) {
+  auto* memo = new TMemo(owner);
+  memo->SetParent(parent);
+  memo->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  memo->SetReadOnly(true);
+  memo->SetColor(clWhite);
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  memo->SetWordWrap(wordWrap);
+  memo->SetTabStop(true);
+  return memo;
+}
+
+}  // namespace
+
+void TFrmMain::BuildWindow() {
+  SetName(L"FrmMain");
+  SetCaption(MainTexts::Caption);
+  SetBorderStyle(TFormBorderStyle::bsDialog);
+  SetPosition(TPosition::poScreenCenter);
+  SetColor(kBackground);
+  SetFontOf(Font(), L"Segoe UI", 9, {}, clWindowText);
+  SetClientSize(kClientWidth, kClientHeight);
+  BuildHeader();
+  BuildNotebook();
+  BuildButtons();
+  BuildComponents();
+}
+
+void TFrmMain::BuildHeader() {
+  ImgCabecalho = new THeaderPicture(this);
+  ImgCabecalho->SetParent(this);
+  ImgCabecalho->SetBounds(0, 0, kClientWidth, kHeaderHeight);
+
+  LabInfo = MakeLabel(this, this, 20, 12, MainTexts::Info);
+  SetFontOf(LabInfo->Font(), L"Tahoma", 8, {TFontStyle::fsBold}, clWhite);
+  LabAviso = MakeLabel(this, this, 34, 30, MainTexts::AvisoInitial);
+  SetFontOf(LabAviso->Font(), L"Segoe UI", 9, {}, clWhite);
+  // A fixed band, so that each step's text repaints whole over the picture.
+  LabAviso->SetAutoSize(false);
+  LabAviso->SetBounds(34, 30, 480, 17);
+
+  PanVersao = new TPanel(this);
+  PanVersao->SetParent(this);
+  PanVersao->SetBounds(0, kHeaderHeight, kClientWidth, 3);
+  PanVersao->SetBevelOuter(TBevelCut::bvNone);
+  PanVersao->SetColor(clRed);
+
+  BevTopo = MakeLine(this, this, 0, 78, kClientWidth);
+  BevBase = MakeLine(this, this, 0, kNotebookTop + kNotebookHeight, kClientWidth);
+}
+
+void TFrmMain::BuildNotebook() {
+  NoteEtapas = new TExNotebook(this);
+  NoteEtapas->SetName(L"NoteEtapas");
+  NoteEtapas->SetParent(this);
+  NoteEtapas->SetBounds(0, kNotebookTop, kClientWidth, kNotebookHeight);
+  const struct {
+    TExNotebookPage** field;
+    const wchar_t* name;
+  } pages[] = {{&NpgBemVindo, L"NpgBemVindo"}, {&NpgContrato, L"NpgContrato"},
+               {&NpgCaminho, L"NpgCaminho"},   {&NpgConfirmar, L"NpgConfirmar"},
+               {&NpgCopiar, L"NpgCopiar"},     {&NpgRegistrar, L"NpgRegistrar"}};
+  for (const auto& p : pages) {
+    auto* page = new TExNotebookPage(this);
+    page->SetName(p.name);
+    page->SetNotebook(NoteEtapas);
+    page->SetBorderWidth(kPageMargin);
+    page->SetColor(kBackground);
+    *p.field = page;
+  }
+  BuildBemVindo();
+  BuildContrato();
+  BuildCaminho();
+  BuildConfirmar();
+  BuildCopiar();
+  BuildRegistrar();
+}
+
+void TFrmMain::BuildBemVindo() {
+  const int m = kPageMargin;
+  LabBemVindo = MakeLabel(this, NpgBemVindo, m, m, MainTexts::BemVindo, kContentWidth);
+  LabVersao = MakeLabel(this, NpgBemVindo, m, 100, MainTexts::Versao);
+  SetFontOf(LabVersao->Font(), L"Segoe UI", 10, {TFontStyle::fsBold}, clWindowText);
+  LabAvisoLegal = MakeLabel(this, NpgBemVindo, m, 196, MainTexts::AvisoLegal, kContentWidth);
+  LabAvisoLegal->Font().SetColor(RgbColor(96, 96, 96));
+  LabCopyright = MakeLabel(this, NpgBemVindo, m, 286, MainTexts::Copyright);
+  LabCopyright->Font().SetStyle({TFontStyle::fsBold});
+}
+
+void TFrmMain::BuildContrato() {
+  const int m = kPageMargin;
+  LabContrato = MakeLabel(this, NpgContrato, m, m, MainTexts::ContratoIntro, kContentWidth);
+  MemContrato = MakeMemo(this, NpgContrato, RECT{m, 68, m + kContentWidth, 272}, false);
+  MemContrato->Lines().SetText(MainTexts::Contrato);
+  ChxContrato = new TCheckBox(this);
+  ChxContrato->SetParent(NpgContrato);
+  ChxContrato->SetBounds(m, 282, kContentWidth, 19);
+  ChxContrato->SetCaption(MainTexts::ContratoAceite);
+}
+
+void TFrmMain::BuildCaminho() {
+  const int m = kPageMargin;
+  LabCaminhoTexto = MakeLabel(this, NpgCaminho, m, m, MainTexts::Caminho, kContentWidth);
+  LabPastaDestino = MakeLabel(this, NpgCaminho, m, 143, MainTexts::PastaDestino);
+  LabPastaDestino->Font().SetStyle({TFontStyle::fsBold});
+  const int lineLeft = m + LabPastaDestino->Width() + 8;
+  BevPastaDestino = MakeLine(this, NpgCaminho, lineLeft, 151, m + kContentWidth - lineLeft);
+  LabCaminho = MakeLabel(this, NpgCaminho, m, 168, String());
+  LabCaminho->SetAutoSize(false);
+  LabCaminho->SetBounds(m, 168, 479, 17);
+  BtnAlterar =
+      MakeButton(this, NpgCaminho, m + kContentWidth - kButtonWidth, 164, MainTexts::Alterar);
+}
+
+void TFrmMain::BuildConfirmar() {
+  LabConfirmar =
+      MakeLabel(this, NpgConfirmar, kPageMargin, kPageMargin, MainTexts::Confirmar, kContentWidth);
+}
+
+void TFrmMain::BuildCopiar() {
+  const int m = kPageMargin;
+  LabCopiar = MakeLabel(this, NpgCopiar, m, m, MainTexts::Copiar, kContentWidth);
+  LabArquivoTitulo = MakeLabel(this, NpgCopiar, m, 62, MainTexts::Arquivo);
+  LabArquivoTitulo->SetAutoSize(false);
+  LabArquivoTitulo->SetBounds(m, 62, 52, 19);
+  LabArquivoTitulo->SetLayout(TTextLayout::tlCenter);
+  LabArquivoTitulo->Font().SetStyle({TFontStyle::fsBold});
+  LabArquivo = MakeLabel(this, NpgCopiar, m + 52, 62, String());
+  LabArquivo->SetAutoSize(false);
+  LabArquivo->SetBounds(m + 52, 62, kContentWidth - 52, 19);
+  LabArquivo->SetLayout(TTextLayout::tlCenter);
+
+  ProgBar1 = new TQoGauge(this);
+  ProgBar1->SetName(L"ProgBar1");
+  ProgBar1->SetParent(NpgCopiar);
+  ProgBar1->SetGaugeStyle(TQoGaugeStyle::gsBar);
+  ProgBar1->SetBorderStyle(TBorderStyle::bsSingle);
+  ProgBar1->SetBevelStyle(TQoGaugeBevel::bvNone);
+  ProgBar1->SetMargin(1);
+  ProgBar1->SetBoxColor(RgbColor(0, 159, 0));
+  ProgBar1->SetParentColor(true);
+  SetFontOf(ProgBar1->Font(), L"Tahoma", 8, {}, clWhite);
+  ProgBar1->SetBounds(m, 86, kContentWidth, 19);
+}
+
+void TFrmMain::BuildRegistrar() {
+  const int m = kPageMargin;
+  LabRegistrar = MakeLabel(this, NpgRegistrar, m, m, MainTexts::Registrar, kContentWidth);
+  MemRegistro = MakeMemo(this, NpgRegistrar, RECT{m, 54, m + kContentWidth, 304}, false);
+}
+
+void TFrmMain::BuildButtons() {
+  BtnVoltar = MakeButton(this, this, 350, kButtonTop, MainTexts::Voltar);
+  BtnAvancar = MakeButton(this, this, 441, kButtonTop, MainTexts::Avancar);
+  BtnCancelar = MakeButton(this, this, 532, kButtonTop, MainTexts::Cancelar);
+  BtnCancelar->SetCancel(true);
+}
+
+void TFrmMain::BuildComponents() {
+  MsgDlg1 = new TQoMsgDlg(this);
+  MsgDlg1->SetName(L"MsgDlg1");
+  SetFontOf(MsgDlg1->ButtonFont(), L"Segoe UI", 9, {}, clWindowText);
+  SetFontOf(MsgDlg1->MessageFont(), L"Segoe UI", 9, {}, clWindowText);
+  MsgDlg1->SetBtnWidth(kButtonWidth);
+  MsgDlg1->SetBtnHeight(kButtonHeight);
+  MsgDlg1->SetColor(kBackground);
+
+  RegMan1 = new TQoRegManager(this);
+  RegMan1->SetName(L"RegMan1");
+  RegMan1->SetRootKey(TQoRootKeys::HKeyLocalMachine);
+  RegMan1->SetKey(L"\\SOFTWARE\\Quorvane\\QRVComps");
+}
+
+void TFrmMain::ConnectHandlers() {
+  OnShow = [this](TComponent* sender) { FormShow(sender); };
+  OnCloseQuery = [this](TComponent* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+  OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+  NoteEtapas->OnChange = [this](TComponent* sender) { NoteEtapasChange(sender); };
+  BtnAvancar->OnClick = [this](TComponent* sender) { BtnAvancarClick(sender); };
+  BtnVoltar->OnClick = [this](TComponent* sender) { BtnVoltarClick(sender); };
+  BtnCancelar->OnClick = [this](TComponent* sender) { BtnCancelarClick(sender); };
+  ChxContrato->OnClick = [this](TComponent* sender) { ChxContratoClick(sender); };
+}
