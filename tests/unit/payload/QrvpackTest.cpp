@@ -178,6 +178,25 @@ TEST_F(Qrvpack, FailedWriteLeavesNothingAtOutput) {
   EXPECT_EQ(FolderEntries(Scratch.Path()), (std::vector<String>{L"lib", L"stub.exe"}));
 }
 
+TEST_F(Qrvpack, FileNameOutsideAnsiCodePageFailsWithNoOutput) {
+  AddFile(L"Unit\u03B1.pas", AsciiBytes("abc"));
+  EXPECT_EQ(Build(), 1);
+  EXPECT_NE(Err.str().find("ANSI"), std::string::npos) << Err.str();
+  EXPECT_EQ(FolderEntries(Scratch.Path()), (std::vector<String>{L"lib", L"stub.exe"}));
+}
+
+TEST_F(Qrvpack, PackageTextOutsideAnsiCodePageIsRefused) {
+  AddFile(L"A.pas", AsciiBytes("abc"));
+  EXPECT_EQ(Build({L"--package", L"\u0417\u0430\u043A\u0430\u0437"}), 1);
+  EXPECT_FALSE(platform::FileExists(Setup()));
+}
+
+TEST_F(Qrvpack, FilesValueLongerThanTheWizardReadsIsRefused) {
+  AddFile(L"A.pas", AsciiBytes("abc"));
+  EXPECT_EQ(Build({L"--files", L"|" + String(2047, L'U') + L"|"}), 1);
+  EXPECT_NE(Err.str().find("2047"), std::string::npos) << Err.str();
+}
+
 TEST_F(Qrvpack, MalformedFilesListIsRefused) {
   AddFile(L"A.pas", AsciiBytes("abc"));
   EXPECT_EQ(Build({L"--files", L"A|B"}), 1);
