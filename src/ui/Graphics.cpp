@@ -258,7 +258,7 @@ void TCanvas::DeselectAll() {
   FFontSelected = FPenSelected = FBrushSelected = false;
 }
 
-void TCanvas::SelectFont() {
+void TCanvas::RequireFont() {
   HDC dc = Handle();
   if (!FFontSelected) {
     FOriginalFont = ::SelectObject(dc, FFont.Handle());
@@ -266,7 +266,7 @@ void TCanvas::SelectFont() {
   }
 }
 
-void TCanvas::SelectPen() {
+void TCanvas::RequirePen() {
   HDC dc = Handle();
   if (!FPenSelected) {
     FOriginalPen = ::SelectObject(dc, FPen.Handle());
@@ -274,7 +274,7 @@ void TCanvas::SelectPen() {
   }
 }
 
-void TCanvas::SelectBrush() {
+void TCanvas::RequireBrush() {
   HDC dc = Handle();
   if (!FBrushSelected) {
     FOriginalBrush = ::SelectObject(dc, FBrush.Handle());
@@ -283,7 +283,7 @@ void TCanvas::SelectBrush() {
 }
 
 void TCanvas::PrepareText() {
-  SelectFont();
+  RequireFont();
   ::SetTextColor(FDC, ColorToRGB(FFont.Color()));
   if (FBrush.Style() == TBrushStyle::bsClear) {
     ::SetBkMode(FDC, TRANSPARENT);
@@ -299,7 +299,7 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-  SelectPen();
+  RequirePen();
   ::MoveToEx(FDC, FPenPos.x, FPenPos.y, nullptr);
   ::LineTo(FDC, x, y);
   FPenPos = POINT{x, y};
@@ -314,8 +314,8 @@ void TCanvas::FrameRect(const RECT& rect) {
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom) {
-  SelectPen();
-  SelectBrush();
+  RequirePen();
+  RequireBrush();
   ::Rectangle(FDC, left, top, right, bottom);
 }
 
@@ -336,7 +336,7 @@ void TCanvas::TextRect(const RECT& rect, int x, int y, const String& text) {
 }
 
 SIZE TCanvas::TextExtent(const String& text) {
-  SelectFont();
+  RequireFont();
   SIZE size{0, 0};
   ::GetTextExtentPoint32W(FDC, text.c_str(), static_cast<int>(text.size()), &size);
   return size;

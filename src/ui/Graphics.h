@@ -174,9 +174,9 @@ class TCanvas {
   void SetPixel(int x, int y, TColor color);
 
  private:
-  void SelectFont();
-  void SelectPen();
-  void SelectBrush();
+  void RequireFont();
+  void RequirePen();
+  void RequireBrush();
   void DeselectAll();
   void PrepareText();
 
