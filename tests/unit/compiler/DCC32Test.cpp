@@ -162,6 +162,21 @@ TEST_F(DCC32, ExceptionFromTheHandlerRestoresTheConfigFileAndTheFolder) {
   EXPECT_TRUE(Fake.Runs().empty());
 }
 
+TEST_F(DCC32, ExceptionFromTheOutputCallbackRestoresTheConfigFileAndTheFolder) {
+  WriteTextFile(Source + L"QRVLib260.cfg", "old\r\n");
+  Fake.WriteScript("out Compiling\nsleep 20000\n");
+  const String before = CurrentFolder();
+  const auto dcc = Driver();
+  int lines = 0;
+  dcc->SetOutputCallback([&lines](const String&) {
+    if (++lines == 2) throw std::runtime_error("log full");
+  });
+  EXPECT_THROW(Make(*dcc), std::runtime_error);
+  EXPECT_EQ(ReadTextFile(Source + L"QRVLib260.cfg"), "old\r\n");
+  EXPECT_FALSE(platform::FileExists(Source + L"QRVLib260.~cfg"));
+  EXPECT_EQ(CurrentFolder(), before);
+}
+
 TEST_F(DCC32, HandlerReplacingTheWholeListDecidesTheCommandLine) {
   const auto dcc = Driver();
   dcc->SetOnBeforeExecute([&](TIdeBorlandCommandLineTool& tool) {
