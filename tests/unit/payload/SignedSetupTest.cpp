@@ -2,6 +2,8 @@
 // program follows the payload's trailer, and the trailer is found just before it.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "PayloadTestData.h"
 #include "app/Payload.h"
 #include "platform/Files.h"
@@ -129,6 +131,25 @@ TEST_F(SignedSetup, DamagedTrailerBeforeCertificateTableIsRefused) {
   WriteSigned(SyntheticPe(PeKind::Pe32), Concat({LittleEndian32(-3), LittleEndian32(0)}),
               CertificateTable(64));
   EXPECT_THROW(Extract(), EPayloadError);
+}
+
+TEST_F(SignedSetup, DamagedHeadersGiveThePayloadOrARefusal) {
+  SyntheticPe pe(PeKind::Pe32Plus);
+  const Bytes tail = Tail(Archive(), Descriptor());
+  const Bytes table = CertificateTable(64);
+  pe.SetCertificateTable(static_cast<uint32_t>(pe.Image().size() + tail.size()),
+                         static_cast<uint32_t>(table.size()));
+  std::mt19937 random(4242);
+  for (int round = 0; round < 200; ++round) {
+    Bytes image = pe.Image();
+    for (int c = 0; c < 3; ++c) image[random() % 400] = static_cast<uint8_t>(random());
+    platform::WriteFileBytes(Scratch / L"setup.exe", Concat({image, tail, table}));
+    try {
+      Extract();
+      EXPECT_EQ(Extracted(L"comps.pkg"), Archive()) << "round " << round;
+    } catch (const EPayloadError&) {
+    }
+  }
 }
 
 }  // namespace
