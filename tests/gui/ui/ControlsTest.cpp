@@ -371,3 +371,15 @@ TEST_F(Controls, MemoScrollBarsBecomeWindowStyles) {
   EXPECT_NE(style & WS_VSCROLL, 0);
   EXPECT_EQ(style & WS_HSCROLL, 0);
 }
+
+TEST_F(Controls, ScaleByScalesPositionsSizesAndOwnFonts) {
+  auto* label = Place<TLabel>(10, 20, 30, 40);
+  label->SetAutoSize(false);
+  label->Font().SetHeight(-12);
+  Form.ScaleBy(3, 2);
+  EXPECT_EQ(label->Left(), 15);
+  EXPECT_EQ(label->Top(), 30);
+  EXPECT_EQ(label->Width(), 45);
+  EXPECT_EQ(label->Height(), 60);
+  EXPECT_EQ(label->Font().Height(), -18);
+}

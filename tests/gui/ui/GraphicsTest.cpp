@@ -108,3 +108,35 @@ TEST(Icon, StockIconIsThirtyTwoPixelsWide) {
   EXPECT_FALSE(icon.Empty());
   EXPECT_EQ(icon.Width(), ::GetSystemMetrics(SM_CXICON));
 }
+
+TEST(GdiHandle, DestructionDeletesTheObject) {
+  HBRUSH raw = ::CreateSolidBrush(RGB(1, 2, 3));
+  { TBrushHandle owner(raw); }
+  EXPECT_EQ(::GetObjectType(raw), 0u);
+}
+
+TEST(GdiHandle, MovedFromOwnerReleasesNothing) {
+  HBRUSH raw = ::CreateSolidBrush(RGB(1, 2, 3));
+  TBrushHandle target;
+  {
+    TBrushHandle source(raw);
+    target = std::move(source);
+    EXPECT_FALSE(source);
+  }
+  EXPECT_EQ(::GetObjectType(raw), static_cast<DWORD>(OBJ_BRUSH));
+  EXPECT_EQ(target.Get(), raw);
+}
+
+TEST(Font, DataRoundTripsThroughTheFont) {
+  TFontData data;
+  data.Name = L"Segoe UI";
+  data.Size = 9;
+  data.Color = clWhite;
+  data.Bold = true;
+  data.Underline = true;
+  data.Pitch = TFontPitch::fpVariable;
+  TFont font;
+  font.SetData(data);
+  EXPECT_EQ(font.Data(), data);
+  EXPECT_TRUE(font.Style().Contains(TFontStyle::fsBold));
+}
