@@ -36,7 +36,7 @@ class TFrmMain : public TForm {
 
   // Creation handler: runs once, at the end of the constructor.
   void FormCreate(TComponent* sender);
-  // First-show handler: the start-up sequence.
+  // First-show handler: the start-up sequence (showing the window again does not repeat it).
   void FormShow(TComponent* sender);
   // Grants a close when the run is finished or the user confirms the cancellation.
   void FormCloseQuery(TComponent* sender, bool& canClose);
@@ -124,4 +124,5 @@ class TFrmMain : public TForm {
 
   String FProgramFile;
   TInstallerState FState;
+  bool FStarted = false;  // the start-up sequence has run
 };

@@ -239,7 +239,11 @@ void TFrmMain::BuildComponents() {
 }
 
 void TFrmMain::ConnectHandlers() {
-  OnShow = [this](TComponent* sender) { FormShow(sender); };
+  OnShow = [this](TComponent* sender) {
+    if (FStarted) return;
+    FStarted = true;
+    FormShow(sender);
+  };
   OnCloseQuery = [this](TComponent* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
   OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
   NoteEtapas->OnChange = [this](TComponent* sender) { NoteEtapasChange(sender); };

@@ -35,6 +35,16 @@ TEST_F(WizardWindow, UndamagedPayloadUnpacksFilesIntoTempFolder) {
   EXPECT_TRUE(platform::FileExists(Form().State().TempDir + L"\\UnitAlfa.pas"));
 }
 
+TEST_F(WizardWindow, ShowingAgainDoesNotExtractAgain) {
+  Open(SetupFile());
+  const String firstFolder = Form().State().TempDir;
+  Form().State().Finished = true;
+  Click(Form().BtnCancelar);
+  Form().Show();
+  UiApplication().ProcessMessages();
+  EXPECT_EQ(Form().State().TempDir, firstFolder);
+}
+
 TEST_F(WizardWindow, DamagedPayloadShowsExtractionError) {
   TWindowDriver answer(L"Erro", TWindowDriver::ClickButton(L"&OK"));
   Open(DamagedSetupFile());
