@@ -301,8 +301,8 @@ class TConditionReader {
 
   static int64_t ToInteger(const String& text) {
     size_t i = 0;
-    const bool negative = !text.empty() && (text[0] == L'-' || text[0] == L'+');
-    if (negative) ++i;
+    const bool hasSign = !text.empty() && (text[0] == L'-' || text[0] == L'+');
+    if (hasSign) ++i;
     if (i >= text.size() || text.size() - i > 19)
       throw EConvertError(Format(L"'%s' is not a valid integer value", {text}));
     int64_t value = 0;

@@ -97,3 +97,29 @@ TEST_F(MsBuildEvaluate, UnknownRegistryRootRaises) {
     EXPECT_EQ(e.Message(), L"\"HKCU\" does not match RootKey");
   }
 }
+
+TEST_F(MsBuildEvaluate, RegistryKeyWithoutValueNameReadsTheDefaultValue) {
+  const String path = L"Software\\QrvTests\\MsBuildDefault";
+  platform::RegistryKey::Create(platform::RegRoot::CurrentUser, path)->WriteString(L"", L"dflt");
+  const String value = Parser().EvaluateString(L"$(registry:HKEY_CURRENT_USER\\" + path + L")");
+  platform::RegistryKey::DeleteTree(platform::RegRoot::CurrentUser, L"Software\\QrvTests");
+  EXPECT_EQ(value, L"dflt");
+}
+
+TEST_F(MsBuildEvaluate, RegistryHandlerReplacesTheRegistry) {
+  Parser().OnRegistryProperty = [](const String& root, const String& path, const String& name) {
+    return root + L"|" + path + L"|" + name;
+  };
+  EXPECT_EQ(Parser().EvaluateString(L"$(registry:HKEY_LOCAL_MACHINE\\A\\B@C)"),
+            L"HKEY_LOCAL_MACHINE|A\\B|C");
+}
+
+TEST_F(MsBuildEvaluate, FunctionHandlerEvaluatesFunctionProperties) {
+  Parser().OnFunctionProperty = [](const String& expression) { return L"<" + expression + L">"; };
+  EXPECT_EQ(Parser().EvaluateString(L"$(BDS.Length)"), L"<BDS.Length>");
+}
+
+TEST_F(MsBuildEvaluate, QuotedParenthesesDoNotCloseTheReference) {
+  Parser().OnFunctionProperty = [](const String& expression) { return L"[" + expression + L"]"; };
+  EXPECT_EQ(Parser().EvaluateString(L"$(X.Replace(')', '('))"), L"[X.Replace(')', '(')]");
+}

@@ -341,3 +341,60 @@ TEST(MsBuildParser, SaveKeepsUtf16AndTheDeclaration) {
   EXPECT_TRUE(reread.Xml().HasDeclaration());
   EXPECT_EQ(reread.Properties().Values(L"A"), L"\u0416");
 }
+
+TEST(MsBuildParser, RelativeImportIsNormalisedAgainstTheCurrentFile) {
+  TProjectFixture project("<Import Project=\"sub\\..\\.\\inc\\a.proj\"/>");
+  project.Folder().Write(L"inc\\a.proj",
+                         std::string(kProjectOpen) + "<Import Project=\"..\\b.proj\"/></Project>");
+  project.Folder().Write(L"b.proj", std::string(kProjectOpen) +
+                                        "<PropertyGroup><Where>$(MSBuildThisFileDirectory)</Where>"
+                                        "</PropertyGroup></Project>");
+  project->Parse();
+  EXPECT_EQ(project->Properties().Values(L"Where"), project.Folder().Path());
+}
+
+TEST(MsBuildParser, DirectoryWithoutRootDropsTheDrive) {
+  TTempFolder folder;
+  TIdeMsBuildParser parser(folder.Write(L"p.proj", std::string("<Project/>")));
+  parser.Init();
+  const String directory = parser.Properties().Values(L"MSBuildProjectDirectory");
+  const String noRoot = parser.Properties().Values(L"MSBuildProjectDirectoryNoRoot");
+  ASSERT_GE(directory.size(), 2u);
+  EXPECT_EQ(noRoot, directory[1] == L':' ? directory.substr(2) : directory);
+}
+
+TEST(MsBuildParser, ItemFullIncludeIsJoinedWhenTheFileExists) {
+  TProjectFixture project(
+      "<ItemGroup><Src Include=\"Unit1.pas\"/><Src Include=\"Missing.pas\"/></ItemGroup>");
+  project.Folder().Write(L"Unit1.pas", std::string("unit Unit1;"));
+  project->Parse();
+  EXPECT_EQ(project->Items()[0].FullInclude, project.Folder() / L"Unit1.pas");
+  EXPECT_EQ(project->Items()[1].FullInclude, L"Missing.pas");
+}
+
+TEST(MsBuildParser, FalseItemGroupAddsNoItems) {
+  TProjectFixture project("<ItemGroup Condition=\"'a'=='b'\"><Src Include=\"x\"/></ItemGroup>");
+  project->Parse();
+  EXPECT_TRUE(project->Items().empty());
+}
+
+TEST(MsBuildParser, ChooseBranchRefusesATarget) {
+  EXPECT_EQ(ParseError("<Choose><When Condition=\"true\"><Target Name=\"T\"/></When></Choose>"),
+            L"Unknown element \"Target\"");
+}
+
+TEST(MsBuildParser, TextDirectlyInTheProjectRaises) {
+  EXPECT_EQ(ParseError("stray<PropertyGroup/>"),
+            L"Unsupported child type \"Text\" in element \"Project\"");
+}
+
+TEST(MsBuildParser, ToolsVersionAndInitialTargetsAreEvaluated) {
+  TTempFolder folder;
+  TIdeMsBuildParser parser(
+      folder.Write(L"p.proj", std::string("<Project ToolsVersion=\"$(MSBuildNodeCount).0\" "
+                                          "InitialTargets=\"A;B\"/>")));
+  parser.Init();
+  parser.Parse();
+  EXPECT_EQ(parser.ToolsVersion(), L"1.0");
+  EXPECT_EQ(parser.InitialTargets(), (std::vector<String>{L"A", L"B"}));
+}
