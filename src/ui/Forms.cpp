@@ -448,7 +448,8 @@ String ProgramBaseName() {
 
 }  // namespace
 
-TApplication::TApplication() : FTitle(ProgramBaseName()) {}
+// The screen object is made first, so that it outlives the forms the application frees at exit.
+TApplication::TApplication() : FTitle(ProgramBaseName()) { Screen(); }
 
 TApplication::~TApplication() {
   while (!FForms.empty()) FForms.pop_back();
