@@ -11,7 +11,7 @@ namespace {
 
 // Expansion re-reads the values it inserts; these bounds end a value that refers to itself.
 constexpr int kMaxExpansionRounds = 100000;
-constexpr size_t kMaxExpandedLength = 4u * 1024 * 1024;
+constexpr size_t kMaxExpandedLength = 1u << 20;
 
 wchar_t FoldChar(wchar_t c) {
   return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c;

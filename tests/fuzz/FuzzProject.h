@@ -20,7 +20,6 @@ inline TIdeMsBuildParser& FuzzParser() {
     platform::WriteFileBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
     auto p = std::make_unique<TIdeMsBuildParser>(file);
     p->Init();
-    p->Properties().EnvironmentProperties().Append(L"LOOP", L"$(LOOP)$(LOOP)");
     p->Parse();
     return p;
   }();
