@@ -10,7 +10,7 @@
 #   --screenshot FILE   take a picture of the screen after --seconds, then close the wizard
 #   --seconds N         delay before the picture (default 5)
 #   --page N            before the picture, go forward N pages with clicks (0 welcome,
-#                       1 agreement, 2 destination, 3 confirmation); the agreement is accepted
+#                       1 agreement, 2 destination, 3 confirmation, 4 copy); the agreement is accepted
 #                       on the way
 #   --keep FILE         also keep the built setup program as FILE
 #
@@ -66,7 +66,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# The PE machine of a program: 14c for i386, 8664 for x86_64.
+# The PE machine of a program: 014c for i386, 8664 for x86_64.
 pe_machine() {
   local offset
   offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
@@ -89,7 +89,7 @@ choose_stub() {
     [ -n "$stub" ] || die "no wizard found; build it first: cmake --preset win64 && cmake --build build/win64 --target qrvsetup"
   fi
   [ -f "$stub" ] || die "no such wizard: $stub"
-  if [ "$(pe_machine "$stub")" = 14c ] && ! wine_runs_32bit; then
+  if [ "$(pe_machine "$stub")" = 014c ] && ! wine_runs_32bit; then
     local wide="$root/build/win64/src/app/qrvsetup.exe"
     [ -f "$wide" ] || die "$stub is a 32-bit program, this Wine runs 64-bit programs only, and there is no $wide"
     say "this Wine runs 64-bit programs only: using $wide instead of the 32-bit $stub"
