@@ -398,3 +398,21 @@ TEST(MsBuildParser, ToolsVersionAndInitialTargetsAreEvaluated) {
   EXPECT_EQ(parser.ToolsVersion(), L"1.0");
   EXPECT_EQ(parser.InitialTargets(), (std::vector<String>{L"A", L"B"}));
 }
+
+TEST(MsBuildParser, HundredMegabyteTextNodeIsRefusedBeforeReading) {
+  TTempFolder folder;
+  const String file = folder / L"huge.proj";
+  {
+    platform::TFileStream out(file, platform::TFileStream::Mode::Create);
+    const std::string head = std::string(kProjectOpen) + "<PropertyGroup><A>";
+    out.Write(head.data(), head.size());
+    const std::vector<char> block(1024 * 1024, 'x');
+    for (int i = 0; i < 100; ++i) out.Write(block.data(), block.size());
+  }
+  try {
+    TIdeMsBuildParser parser(file);
+    FAIL();
+  } catch (const EXmlError& e) {
+    EXPECT_EQ(e.Reason(), L"Document larger than 67108864 bytes");
+  }
+}
