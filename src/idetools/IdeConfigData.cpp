@@ -27,8 +27,9 @@ void TIdeConfigData::WriteString(const String& section, const String& ident, con
   const String path = SectionPath(section);
   auto key = platform::RegistryKey::Create(FRoot, path);
   if (!key || !key->WriteString(ident, value)) {
+    const String shown = !path.empty() && path[0] == L'\\' ? path.substr(1) : path;
     throw EIdeRegistryError(Format(L"Unable to write value \"%s\" of key \"%s\\%s\"",
-                                   {ident, RegRootName(FRoot), path}));
+                                   {ident, RegRootName(FRoot), shown}));
   }
 }
 
