@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "ConsoleOutput.h"
 #include "IdeInfoReport.h"
 #include "core/Exception.h"
 
@@ -17,6 +18,7 @@ void Print(FILE* stream, const String& text) {
 }  // namespace
 
 int main() {
+  UseUtf8ConsoleOutput();
   std::unique_ptr<TIdeBorRADToolInstallations> catalogue;
   try {
     catalogue = std::make_unique<TIdeBorRADToolInstallations>();
