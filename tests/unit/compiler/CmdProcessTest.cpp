@@ -77,7 +77,7 @@ TEST(CmdProcessOptions, PrioritiesMapToThePlatformsPriorityClasses) {
 }
 
 TEST_F(CmdProcess, FirstLineArrivesWhileTheChildRunsAndTheUnterminatedOneAtTheEnd) {
-  TIdeExecuteCmdProcessOptions options = Collecting("raw first\\r\\nsecond\nsleep 300\n");
+  TIdeExecuteCmdProcessOptions options = Collecting("raw first\\r\\nsecond\nsleep 1000\n");
   std::vector<uint32_t> exitCodes;  // all bits set until the child has ended
   options.SetOutputLineCallback([&](const String& line) {
     Received.push_back(line);
