@@ -80,6 +80,10 @@ TMemo* MakeMemo(TComponent* owner, TWinControl* parent, const RECT& bounds, bool
 }  // namespace
 
 void TFrmMain::BuildWindow() {
+  BuildComponents();
+  // The window's layout is made for 96 dots per inch; the dialog adapts its sizes to the screen
+  // here, before the window is created and scales itself.
+  MsgDlg1->Loaded();
   SetName(L"FrmMain");
   SetCaption(MainTexts::Caption);
   SetBorderStyle(TFormBorderStyle::bsDialog);
@@ -90,7 +94,6 @@ void TFrmMain::BuildWindow() {
   BuildHeader();
   BuildNotebook();
   BuildButtons();
-  BuildComponents();
 }
 
 void TFrmMain::BuildHeader() {

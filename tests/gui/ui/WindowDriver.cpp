@@ -27,11 +27,26 @@ const bool UnmanagedWindowsUnderWine = [] {
 
 }  // namespace
 
+namespace {
+
+// A visible top-level window of this process with that caption. Other test programs that share
+// the Wine server may show windows of the same caption at the same time; they are left alone.
+HWND FindOwnVisibleWindow(const String& caption) {
+  HWND window = nullptr;
+  while ((window = ::FindWindowExW(nullptr, window, nullptr, caption.c_str())) != nullptr) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 HWND WaitForWindow(const String& caption, DWORD timeoutMs) {
   const ULONGLONG end = ::GetTickCount64() + timeoutMs;
   do {
-    HWND window = ::FindWindowW(nullptr, caption.c_str());
-    if (window != nullptr && ::IsWindowVisible(window)) return window;
+    if (HWND window = FindOwnVisibleWindow(caption)) return window;
     ::Sleep(10);
   } while (::GetTickCount64() < end);
   return nullptr;
