@@ -188,7 +188,10 @@ class TIdeMsBuildParser {
   const String& ToolsVersion() const { return FToolsVersion; }
 
   // The runtime whose folder names MSBuild: that version name; empty: the first suitable one.
-  void SetDotNetVersion(const String& version) { FDotNetVersion = version; }
+  void SetDotNetVersion(const String& version) {
+    FDotNetVersion = version;
+    FRuntime.reset();
+  }
   // Function properties ("$(Foo.Bar())"): ignored (empty text) by default, else an error.
   void SetIgnoreFunctionProperties(bool ignore) { FIgnoreFunctionProperties = ignore; }
   void SetWorkingDirectory(const String& folder) { FWorkingDirectory = folder; }

@@ -416,3 +416,28 @@ TEST(MsBuildParser, HundredMegabyteTextNodeIsRefusedBeforeReading) {
     EXPECT_EQ(e.Reason(), L"Document larger than 67108864 bytes");
   }
 }
+
+TEST(MsBuildParser, UnknownRuntimeVersionCannotLocateMsBuild) {
+  TProjectFixture project("");
+  project->SetDotNetVersion(L"v0.0.0");
+  try {
+    project->InitReservedProperties();
+    FAIL();
+  } catch (const EIdeMsBuildError& e) {
+    EXPECT_EQ(e.Message(), L"Unable to locate MSBuild.exe");
+  }
+}
+
+TEST(MsBuildParser, ToolsPropertiesNameTheSelectedRuntime) {
+  TProjectFixture project("");
+  const TIdeDotNetRuntime runtime = InstalledDotNetRuntimes().front();
+  EXPECT_EQ(project->Properties().Values(L"MSBuildToolsVersion"), runtime.VersionName);
+  EXPECT_EQ(project->Properties().Values(L"MSBuildBinPath"), runtime.Folder);
+}
+
+TEST(MsBuildParser, WorkingDirectoryIsTheStartupDirectory) {
+  TProjectFixture project("");
+  project->SetWorkingDirectory(L"C:\\Work\\");
+  project->InitReservedProperties();
+  EXPECT_EQ(project->Properties().Values(L"MSBuildStartupDirectory"), L"C:\\Work");
+}

@@ -81,3 +81,16 @@ TEST(MsBuildProperties, MergeReplacesOnlyPresentEnvironmentNames) {
   EXPECT_EQ(properties.Values(L"KEEP"), L"kept");
   EXPECT_EQ(properties.Find(L"EXTRA"), nullptr);
 }
+
+TEST(MsBuildProperties, AssignReplacesTheLayerByTheList) {
+  TIdeMsBuildProperties properties;
+  properties.EnvironmentProperties().Append(L"OLD", L"x");
+  TStringList list;
+  list.Add(L"BDS=C:\\X");
+  list.Add(L"no equals sign");
+  list.Add(L"EMPTY=");
+  properties.EnvironmentProperties().Assign(list);
+  EXPECT_EQ(properties.Find(L"OLD"), nullptr);
+  EXPECT_EQ(properties.Values(L"BDS"), L"C:\\X");
+  EXPECT_EQ(properties.EnvironmentProperties().Count(), 2);
+}
