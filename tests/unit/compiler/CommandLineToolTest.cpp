@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <vector>
 
@@ -151,4 +152,21 @@ TEST(CommandLineTool, ExceptionFromTheCallbackSkipsTheAfterEvent) {
   tool.SetOutputCallback([](const String&) { throw std::runtime_error("stop"); });
   EXPECT_THROW(tool.Execute(L""), std::runtime_error);
   EXPECT_FALSE(afterCalled);
+}
+
+TEST(CommandLineTool, ToolInAFolderWithASpaceRunsThroughItsQuotedFileName) {
+  TFakeCompiler fake(L"make.exe");
+  const String spacedBin = fake.MakeFolder(L"IDE Bin");
+  std::filesystem::copy_file(
+      fake.NativeExePath(),
+      fake.NativeExePath().parent_path().parent_path() / "IDE Bin" / "make.exe");
+  TIdeBorlandMake tool = MakeTool(spacedBin);
+  Lines received;
+  tool.SetOutputCallback([&](const String& line) { received.push_back(line); });
+  EXPECT_TRUE(tool.Execute(L"-f \"my makefile\""));
+  ASSERT_FALSE(received.empty());
+  EXPECT_EQ(received[0], L"\"" + spacedBin + L"make.exe\" -f \"my makefile\"");
+  EXPECT_EQ(ReadTextFile(spacedBin + L"make.record")
+                .find("commandline=\"" + ToUtf8(spacedBin) + "make.exe\""),
+            0u);
 }
