@@ -41,8 +41,9 @@ enum TIdeProcessPriority { ppIdle, ppNormal, ppHigh, ppRealTime, ppBelowNormal, 
 // The platform's priority class for a priority (IDLE_PRIORITY_CLASS, ...).
 uint32_t PriorityClassOf(TIdeProcessPriority priority);
 
-// The just-created, still suspended child: handles (natively the process id, and no thread
-// handle) and ids.
+// The just-created, still suspended child: its process and main-thread handles and ids.
+// Natively hProcess is a pidfd of the child, there is no thread handle, and both ids are the
+// child's process id.
 struct TIdeProcessInformation {
   intptr_t hProcess = 0;
   intptr_t hThread = 0;
