@@ -118,6 +118,7 @@ TQoMsgDlg::~TQoMsgDlg() {
 std::unique_ptr<TForm> TQoMsgDlg::BuildDialog() {
   auto dialog = std::make_unique<TMessageDialogForm>(nullptr);
   TForm& form = *dialog;
+  form.SetPixelsPerInch(Screen().PixelsPerInch());  // laid out in the screen's pixels
   form.SetBorderStyle(TFormBorderStyle::bsDialog);
   form.SetCaption(FTitle.empty() ? TypeCaption(FMessageType) : FTitle);
   form.SetColor(FColor);

@@ -97,10 +97,15 @@ POINT TControl::ScreenToClient(POINT p) const {
   return POINT{p.x - origin.x, p.y - origin.y};
 }
 
-void TControl::ChangeScale(int m, int d) {
+void TControl::ScaleBounds(int m, int d) {
   if (m == d) return;
   SetBounds(::MulDiv(FLeft, m, d), ::MulDiv(FTop, m, d), ::MulDiv(FWidth, m, d),
             ::MulDiv(FHeight, m, d));
+}
+
+void TControl::ChangeScale(int m, int d) {
+  if (m == d) return;
+  TControl::ScaleBounds(m, d);
   if (!FParentFont) FFont.SetHeight(::MulDiv(FFont.Height(), m, d));
 }
 

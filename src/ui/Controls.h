@@ -142,8 +142,11 @@ class TControl : public TComponent {
   virtual void SetClientHeight(int value);
   POINT ClientToScreen(POINT p) const;
   POINT ScreenToClient(POINT p) const;
-  // Scales position, size and font by m / d (pixel-density changes).
+  // Scales position, size and own font by m / d (a change of pixel density at run time).
   virtual void ChangeScale(int m, int d);
+  // Scales position and size only (a layout made for another density; fonts in points are
+  // already drawn at the screen's density).
+  virtual void ScaleBounds(int m, int d);
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool value);
@@ -280,6 +283,7 @@ class TWinControl : public TControl {
   void Invalidate() override;
   void Update() override;
   void ChangeScale(int m, int d) override;
+  void ScaleBounds(int m, int d) override;
 
   // Focus. CanFocus: shown and enabled up to the form.
   virtual bool CanFocus() const;

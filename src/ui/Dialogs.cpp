@@ -7,6 +7,7 @@
 
 bool InputQuery(const String& caption, const String& prompt, String& value) {
   TForm form(nullptr);
+  form.SetPixelsPerInch(Screen().PixelsPerInch());  // laid out in the screen's pixels
   form.SetBorderStyle(TFormBorderStyle::bsDialog);
   form.SetPosition(TPosition::poScreenCenter);
   form.SetCaption(caption);

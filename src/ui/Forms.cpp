@@ -83,7 +83,20 @@ void TForm::CreateParams(TCreateParams& params) {
     params.WndParent = active->Handle();
 }
 
+void TForm::ScaleBounds(int m, int d) {
+  if (m == d) return;
+  const int clientWidth = ClientWidth();
+  const int clientHeight = ClientHeight();
+  for (int i = 0; i < ControlCount(); ++i) Controls(i)->ScaleBounds(m, d);
+  SetClientSize(::MulDiv(clientWidth, m, d), ::MulDiv(clientHeight, m, d));
+}
+
 void TForm::CreateWnd() {
+  const int screenDensity = ScreenPixelsPerInch();
+  if (FScaled && FPixelsPerInch > 0 && FPixelsPerInch != screenDensity) {
+    ScaleBounds(screenDensity, FPixelsPerInch);
+    FPixelsPerInch = screenDensity;
+  }
   TWinControl::CreateWnd();
   if (FFormStyle == TFormStyle::fsStayOnTop)
     ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -449,7 +462,9 @@ String ProgramBaseName() {
 }  // namespace
 
 // The screen object is made first, so that it outlives the forms the application frees at exit.
-TApplication::TApplication() : FTitle(ProgramBaseName()) { Screen(); }
+TApplication::TApplication() : FTitle(ProgramBaseName()) {
+  Screen();
+}
 
 TApplication::~TApplication() {
   while (!FForms.empty()) FForms.pop_back();

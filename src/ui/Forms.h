@@ -55,11 +55,17 @@ class TForm : public TWinControl {
   void SetClientHeight(int value) override;
   void SetClientSize(int width, int height);
 
-  // Pixel density the form's layout was made for (96 unless set).
+  // Pixel density the form's layout was made for (96 unless set). A Scaled form whose density
+  // differs from the screen's scales the positions and sizes of its layout (not its fonts,
+  // which are in points) when its window is created, and then holds the screen's density.
   int PixelsPerInch() const { return FPixelsPerInch; }
   void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
+  bool Scaled() const { return FScaled; }
+  void SetScaled(bool value) { FScaled = value; }
   // Scales the whole form by m / d (positions, sizes, fonts).
   void ScaleBy(int m, int d) { ChangeScale(m, d); }
+  // The layout only: the client size and every control's position and size.
+  void ScaleBounds(int m, int d) override;
 
   void Show();
   bool Showing() const override;
@@ -122,6 +128,7 @@ class TForm : public TWinControl {
   bool FPlaced = false;
   TModalResult FModalResult = mrNone;
   int FPixelsPerInch = 96;
+  bool FScaled = true;
   int FMonitorPixelsPerInch = ScreenPixelsPerInch();
   TWinControl* FActiveControl = nullptr;
 };

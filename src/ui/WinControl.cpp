@@ -254,6 +254,12 @@ void TWinControl::ChangeScale(int m, int d) {
   TControl::ChangeScale(m, d);
 }
 
+void TWinControl::ScaleBounds(int m, int d) {
+  if (m == d) return;
+  for (TControl* child : std::vector<TControl*>(FControls)) child->ScaleBounds(m, d);
+  TControl::ScaleBounds(m, d);
+}
+
 bool TWinControl::CanFocus() const {
   const TControl* c = this;
   for (; c->Parent() != nullptr; c = c->Parent()) {

@@ -225,3 +225,32 @@ TEST(Application, UnhandledErrorIsShownInAMessageBoxCaptionedWithTheTitle) {
   EXPECT_TRUE(driver.Done());
   EXPECT_EQ(shown, L"Falha inesperada");
 }
+
+TEST(Form, LayoutForAnotherDensityIsScaledWhenTheWindowIsMade) {
+  TForm form(nullptr);
+  form.SetBorderStyle(TFormBorderStyle::bsDialog);
+  form.SetClientSize(200, 100);
+  form.SetPixelsPerInch(Screen().PixelsPerInch() / 2);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->SetBounds(10, 20, 75, 25);
+  const int fontHeight = button->Font().Height();
+  form.Show();
+  EXPECT_EQ(form.ClientWidth(), 400);
+  EXPECT_EQ(form.ClientHeight(), 200);
+  EXPECT_EQ(button->Left(), 20);
+  EXPECT_EQ(button->Top(), 40);
+  EXPECT_EQ(button->Width(), 150);
+  EXPECT_EQ(button->Height(), 50);
+  EXPECT_EQ(button->Font().Height(), fontHeight);
+  EXPECT_EQ(form.PixelsPerInch(), Screen().PixelsPerInch());
+}
+
+TEST(Form, UnscaledFormKeepsItsLayout) {
+  TForm form(nullptr);
+  form.SetScaled(false);
+  form.SetClientSize(200, 100);
+  form.SetPixelsPerInch(Screen().PixelsPerInch() / 2);
+  form.Show();
+  EXPECT_EQ(form.ClientWidth(), 200);
+}

@@ -63,9 +63,10 @@ HWND FocusOfWindowThread(HWND window) {
   return info.hwndFocus;
 }
 
-TWindowDriver::TWindowDriver(const String& caption, std::function<void(HWND)> action)
-    : FThread([this, caption, action = std::move(action)] {
-        HWND window = WaitForWindow(caption);
+TWindowDriver::TWindowDriver(const String& caption, std::function<void(HWND)> action,
+                             DWORD timeoutMs)
+    : FThread([this, caption, action = std::move(action), timeoutMs] {
+        HWND window = WaitForWindow(caption, timeoutMs);
         if (window == nullptr) return;
         ::Sleep(50);  // let the dialog finish showing, as a user would
         action(window);

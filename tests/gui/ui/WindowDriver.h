@@ -22,8 +22,9 @@ HWND FocusOfWindowThread(HWND window);
 
 class TWindowDriver {
  public:
-  // Runs action(window) on a helper thread once the window captioned caption is visible.
-  TWindowDriver(const String& caption, std::function<void(HWND)> action);
+  // Runs action(window) on a helper thread once the window captioned caption is visible; gives
+  // up after timeoutMs (a test that expects no such window waits that long).
+  TWindowDriver(const String& caption, std::function<void(HWND)> action, DWORD timeoutMs = 10000);
   ~TWindowDriver();
   TWindowDriver(const TWindowDriver&) = delete;
   TWindowDriver& operator=(const TWindowDriver&) = delete;
