@@ -6,6 +6,8 @@
 namespace {
 
 constexpr const wchar_t* kConfirmationCaption = L"Confirmação";
+// How long a test that expects no dialog gives one to appear.
+constexpr DWORD kNoDialogMs = 1500;
 
 TEST_F(WizardWindow, CancelAnsweredYesClosesWindow) {
   Open(SetupFile());
@@ -61,7 +63,7 @@ TEST_F(WizardWindow, CloseBoxAsksForConfirmation) {
 TEST_F(WizardWindow, FinishedRunClosesWithoutAsking) {
   Open(SetupFile());
   Form().State().Finished = true;
-  TWindowDriver answer(kConfirmationCaption, TWindowDriver::ClickButton(L"&Não"));
+  TWindowDriver answer(kConfirmationCaption, TWindowDriver::ClickButton(L"&Não"), kNoDialogMs);
   Click(Form().BtnCancelar);
   EXPECT_FALSE(WindowVisible());
   EXPECT_FALSE(answer.Done());

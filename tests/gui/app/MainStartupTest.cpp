@@ -11,9 +11,11 @@ namespace {
 
 constexpr const wchar_t* kExtractFailure =
     L"Não foi possível extrair os arquivos de instalação.||<b>Mensagem de erro:<b>|";
+// How long a test that expects no dialog gives one to appear.
+constexpr DWORD kNoDialogMs = 1500;
 
 TEST_F(WizardWindow, UndamagedPayloadIsExtractedWithoutMessage) {
-  TWindowDriver answer(L"Erro", TWindowDriver::ClickButton(L"&OK"));
+  TWindowDriver answer(L"Erro", TWindowDriver::ClickButton(L"&OK"), kNoDialogMs);
   Open(SetupFile());
   EXPECT_FALSE(answer.Done());
   EXPECT_FALSE(Form().State().Finished);
@@ -63,7 +65,7 @@ TEST_F(WizardWindow, DamagedPayloadClosesWindowWithoutAsking) {
   TWindowDriver error(L"Erro", TWindowDriver::ClickButton(L"&OK"));
   Open(DamagedSetupFile());
   ASSERT_TRUE(error.Done());
-  TWindowDriver confirmation(L"Confirmação", TWindowDriver::ClickButton(L"&Não"));
+  TWindowDriver confirmation(L"Confirmação", TWindowDriver::ClickButton(L"&Não"), kNoDialogMs);
   UiApplication().ProcessMessages();
   EXPECT_FALSE(WindowVisible());
   EXPECT_FALSE(confirmation.Done());

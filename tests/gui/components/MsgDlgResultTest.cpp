@@ -132,7 +132,7 @@ TEST(MsgDlgResult, CustomKeepsAWiderButtonWidth) {
 TEST(MsgDlgResult, TimedMessageReturnsAtOnceAndCountsDown) {
   TQoMsgDlg dlg(nullptr);
   EXPECT_EQ(dlg.MsgTime(L"Aguarde", 2), 0);
-  HWND window = ::FindWindowW(nullptr, L"Informação");
+  HWND window = FindOwnWindow(L"Informação");
   ASSERT_NE(window, nullptr);
   PumpMessages(1300);
   EXPECT_EQ(WindowCaption(window), L"Informação - 1s");
@@ -143,7 +143,7 @@ TEST(MsgDlgResult, TimedMessageReturnsAtOnceAndCountsDown) {
 TEST(MsgDlgResult, TimedMessageGreysTheCloseItem) {
   TQoMsgDlg dlg(nullptr);
   dlg.MsgTime(L"Aguarde", 1);
-  HWND window = ::FindWindowW(nullptr, L"Informação");
+  HWND window = FindOwnWindow(L"Informação");
   ASSERT_NE(window, nullptr);
   UINT state = ::GetMenuState(::GetSystemMenu(window, FALSE), SC_CLOSE, MF_BYCOMMAND);
   EXPECT_NE(state & MF_GRAYED, 0u);
@@ -153,13 +153,13 @@ TEST(MsgDlgResult, WhileTimedMessageShowsOtherCallsAreTimedToo) {
   TQoMsgDlg dlg(nullptr);
   dlg.MsgTime(L"Aguarde", 1);
   EXPECT_EQ(dlg.MsgError(L"Também some"), 0);
-  EXPECT_NE(::FindWindowW(nullptr, L"Erro"), nullptr);
+  EXPECT_NE(FindOwnWindow(L"Erro"), nullptr);
 }
 
 TEST(MsgDlgResult, DestroyingTheComponentFreesItsTimedDialogs) {
   auto* dlg = new TQoMsgDlg(nullptr);
   dlg->MsgTime(L"Aguarde", 5);
-  HWND window = ::FindWindowW(nullptr, L"Informação");
+  HWND window = FindOwnWindow(L"Informação");
   ASSERT_NE(window, nullptr);
   delete dlg;
   EXPECT_FALSE(::IsWindow(window));
@@ -188,7 +188,7 @@ TEST(MsgDlgResult, CloseButtonReturnsClose) {
 TEST(MsgDlgResult, TimedMessageSwallowsAltF4) {
   TQoMsgDlg dlg(nullptr);
   dlg.MsgTime(L"Aguarde", 2);
-  HWND window = ::FindWindowW(nullptr, L"Informação");
+  HWND window = FindOwnWindow(L"Informação");
   ASSERT_NE(window, nullptr);
   HWND target = ::GetFocus() != nullptr ? ::GetFocus() : window;
   ::PostMessageW(target, WM_SYSKEYDOWN, VK_F4, 1 | (LPARAM{1} << 29));

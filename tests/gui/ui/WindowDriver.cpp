@@ -43,10 +43,39 @@ HWND FindOwnVisibleWindow(const String& caption) {
 
 }  // namespace
 
+namespace {
+
+struct TWindowSearch {
+  const String& Caption;
+  HWND Found = nullptr;
+};
+
+// Only windows of this process count: other programs of the same Wine server may show
+// dialogs with the same captions at the same time.
+BOOL CALLBACK MatchOwnWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TWindowSearch*>(data);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process != ::GetCurrentProcessId() || !::IsWindowVisible(window)) return TRUE;
+  wchar_t text[256] = {};
+  ::GetWindowTextW(window, text, 256);
+  if (search->Caption != text) return TRUE;
+  search->Found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindOwnWindow(const String& caption) {
+  TWindowSearch search{caption};
+  ::EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
 HWND WaitForWindow(const String& caption, DWORD timeoutMs) {
   const ULONGLONG end = ::GetTickCount64() + timeoutMs;
   do {
-    if (HWND window = FindOwnVisibleWindow(caption)) return window;
+    if (HWND window = FindOwnWindow(caption)) return window;
     ::Sleep(10);
   } while (::GetTickCount64() < end);
   return nullptr;
