@@ -120,7 +120,10 @@ bool RenameFile(const String& from, const String& to) {
 
 bool CopyFile(const String& from, const String& to) {
   try {
-    WriteFileBytes(to, ReadFileBytes(from));
+    TFileStream in(from, TFileStream::Mode::OpenRead);
+    TFileStream out(to, TFileStream::Mode::Create);
+    std::vector<uint8_t> chunk(64 * 1024);
+    while (const size_t got = in.Read(chunk.data(), chunk.size())) out.Write(chunk.data(), got);
     return true;
   } catch (const EInOutError&) {
     return false;

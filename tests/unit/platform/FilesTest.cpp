@@ -116,3 +116,18 @@ TEST(Files, ReadOnlyAttributeRoundTrips) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Files, CopyFileCopiesEveryByteAndOverwrites) {
+  testing_support::ScratchFolder dir;
+  std::vector<uint8_t> bytes(200 * 1024 + 7);
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 31);
+  platform::WriteFileBytes(dir / L"from", bytes);
+  platform::WriteFileBytes(dir / L"to", {'o', 'l', 'd'});
+  EXPECT_TRUE(platform::CopyFile(dir / L"from", dir / L"to"));
+  EXPECT_EQ(platform::ReadFileBytes(dir / L"to"), bytes);
+  EXPECT_FALSE(platform::CopyFile(dir / L"missing", dir / L"to2"));
+}
+
+}  // namespace
