@@ -63,8 +63,7 @@ void ExtractPayloadTo(TInstallerState& state, const String& programFile, const S
       CopyPart(program, location.DescriptorOffset, location.DescriptorSize,
                WithTrailingBackslash(folder) + kDescriptorFileName);
     }
-    if (!UnpackArchive(state, archiveFile, folder))
-      throw EPayloadError(kUnpackFailure);
+    if (!UnpackArchive(state, archiveFile, folder)) throw EPayloadError(kUnpackFailure);
   } catch (const EPayloadError&) {
     throw;
   } catch (const Exception& failure) {

@@ -21,8 +21,7 @@ uint32_t LittleEndian32(const uint8_t* bytes) {
 
 // Reads count bytes at position; false when the file is shorter.
 bool ReadAt(platform::TFileStream& file, int64_t position, void* buffer, size_t count) {
-  if (position < 0 || position + static_cast<int64_t>(count) > file.Size())
-    return false;
+  if (position < 0 || position + static_cast<int64_t>(count) > file.Size()) return false;
   file.Seek(position);
   file.ReadExact(buffer, count);
   return true;
@@ -46,8 +45,7 @@ std::optional<int64_t> CertificateTableStart(platform::TFileStream& file) {
   const int64_t optionalHeader = peHeader + 24;
 
   uint8_t magic[2];
-  if (!ReadAt(file, optionalHeader, magic, sizeof magic))
-    return std::nullopt;
+  if (!ReadAt(file, optionalHeader, magic, sizeof magic)) return std::nullopt;
   int64_t directoryCountOffset;
   switch (LittleEndian16(magic)) {
     case 0x10B:  // PE32
@@ -61,8 +59,7 @@ std::optional<int64_t> CertificateTableStart(platform::TFileStream& file) {
   }
   constexpr int kSecurityDirectory = 4;
   const int64_t entryOffset = directoryCountOffset + 4 + kSecurityDirectory * 8;
-  if (optionalHeaderSize < entryOffset + 8)
-    return std::nullopt;
+  if (optionalHeaderSize < entryOffset + 8) return std::nullopt;
   uint8_t count[4];
   uint8_t entry[8];
   if (!ReadAt(file, optionalHeader + directoryCountOffset, count, sizeof count) ||
@@ -71,22 +68,18 @@ std::optional<int64_t> CertificateTableStart(platform::TFileStream& file) {
     return std::nullopt;
   const int64_t tableStart = LittleEndian32(entry);
   const int64_t tableSize = LittleEndian32(entry + 4);
-  if (tableStart == 0 || tableSize == 0 || tableStart + tableSize != fileSize)
-    return std::nullopt;
+  if (tableStart == 0 || tableSize == 0 || tableStart + tableSize != fileSize) return std::nullopt;
   return tableStart;
 }
 
 bool IsDeviceName(const String& name) {
   String base = name.substr(0, name.find(L'.'));
-  while (!base.empty() && base.back() == L' ')
-    base.pop_back();
+  while (!base.empty() && base.back() == L' ') base.pop_back();
   for (wchar_t& c : base) {
-    if (c >= L'a' && c <= L'z')
-      c = static_cast<wchar_t>(c - L'a' + L'A');
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
   }
   for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
-    if (base == device)
-      return true;
+    if (base == device) return true;
   }
   if (base.size() == 4 && (base.starts_with(L"COM") || base.starts_with(L"LPT"))) {
     const wchar_t digit = base[3];
@@ -126,14 +119,11 @@ TPayloadLocation LocatePayload(platform::TFileStream& file) {
 }
 
 bool IsBareFileName(const String& name) {
-  if (name.empty() || name == L"." || name == L"..")
-    return false;
+  if (name.empty() || name == L"." || name == L"..") return false;
   for (wchar_t c : name) {
-    if (c < 32 || String(L"\\/:*?\"<>|").find(c) != String::npos)
-      return false;
+    if (c < 32 || String(L"\\/:*?\"<>|").find(c) != String::npos) return false;
   }
-  if (name.back() == L'.' || name.back() == L' ')
-    return false;
+  if (name.back() == L'.' || name.back() == L' ') return false;
   return !IsDeviceName(name);
 }
 

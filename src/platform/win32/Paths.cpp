@@ -37,8 +37,7 @@ String ModuleFileName() {
 String FromNativePath(const String& nativePath) {
   String path = nativePath;
   for (wchar_t& c : path) {
-    if (c == L'/')
-      c = L'\\';
+    if (c == L'/') c = L'\\';
   }
   if (path.size() >= 2 && (path[1] == L':' || path.substr(0, 2) == L"\\\\")) {
     return path;
