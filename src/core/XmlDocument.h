@@ -33,7 +33,7 @@ class EXmlError : public Exception {
 };
 
 constexpr int kXmlMaxDepth = 256;                   // elements open at once
-constexpr size_t kXmlMaxBytes = 64u * 1024 * 1024;  // size of a document's bytes
+constexpr size_t kXmlMaxBytes = 16u * 1024 * 1024;  // size of a document's bytes
 
 // The encodings the reader and writer know. CodePage is the Windows number: 65001 (UTF-8),
 // 1200 (UTF-16 LE), 1201 (UTF-16 BE), 1252 (Windows Latin 1), 28591 (ISO 8859-1), 20127 (ASCII).

@@ -413,7 +413,7 @@ TEST(MsBuildParser, HundredMegabyteTextNodeIsRefusedBeforeReading) {
     TIdeMsBuildParser parser(file);
     FAIL();
   } catch (const EXmlError& e) {
-    EXPECT_EQ(e.Reason(), L"Document larger than 67108864 bytes");
+    EXPECT_EQ(e.Reason(), L"Document larger than 16777216 bytes");
   }
 }
 

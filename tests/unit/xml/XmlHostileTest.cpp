@@ -46,9 +46,14 @@ TEST(XmlHostile, RefusesNestingOneHundredThousandDeep) {
   EXPECT_EQ(ReasonOf(Bytes(text)), L"Elements nested deeper than 256 levels");
 }
 
+TEST(XmlHostile, ReadsADocumentOfExactlyTheSizeLimit) {
+  const std::string text = "<a>" + std::string(kXmlMaxBytes - 7, 'x') + "</a>";
+  EXPECT_EQ(TXmlDocument::Load(Bytes(text))->Root()->Text().size(), kXmlMaxBytes - 7);
+}
+
 TEST(XmlHostile, RefusesADocumentOverTheSizeLimit) {
   std::vector<uint8_t> bytes(kXmlMaxBytes + 1, 'x');
-  EXPECT_EQ(ReasonOf(bytes), L"Document larger than 67108864 bytes");
+  EXPECT_EQ(ReasonOf(bytes), L"Document larger than 16777216 bytes");
 }
 
 TEST(XmlHostile, ReadsALargeTextNodeUnderTheLimit) {
