@@ -114,7 +114,12 @@ TStringList& TIdeBDSInstallation::GetEnvironmentVariables() {
   if (IDEVersionNumber() > 4) {
     const TStringList copy = list;
     list.Clear();
-    GetRADStudioVars(RootDir(), IDEVersionNumber(), list);
+    try {
+      GetRADStudioVars(RootDir(), IDEVersionNumber(), list);
+    } catch (...) {
+      DiscardEnvironmentVariables();  // a half-built list must not be kept
+      throw;
+    }
     for (int i = 0; i < copy.Count(); ++i) {
       String value = copy.ValueFromIndex(i);
       ExpandVariableReferences(value, list);

@@ -98,6 +98,8 @@ class TIdeBorRADToolInstallation {
   // The environment list of the base rules, built on the first call (later calls return it).
   TStringList& BaseEnvironmentVariables();
   bool HasEnvironmentVariables() const { return FEnvironmentVariables != nullptr; }
+  // Drops the list so that the next request builds it again (after a failed build).
+  void DiscardEnvironmentVariables() { FEnvironmentVariables.reset(); }
   // The application-data folder of the installation's root key (without trailing backslash).
   String ApplicationDataFolder() const;
   String ReadLibrarySetting(const String& Ident) const;

@@ -114,3 +114,12 @@ TEST_F(Environment, Bds4SetsItsOwnFolders) {
             platform::SpecialFolderPath(platform::SpecialFolder::Documents) +
                 L"\\Borland Studio Projects");
 }
+
+TEST_F(Environment, UnreadableRsVarsRaisesOnEveryRequest) {
+  TSimulatedIde spec = RadStudio();
+  spec.BinFiles = {L"bds.exe"};
+  InstallSimulatedIde(spec);
+  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  EXPECT_THROW(ide->EnvironmentVariables(), EInOutError);
+  EXPECT_THROW(ide->EnvironmentVariables(), EInOutError);
+}
