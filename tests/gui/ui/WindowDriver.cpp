@@ -27,11 +27,9 @@ const bool UnmanagedWindowsUnderWine = [] {
 
 }  // namespace
 
-namespace {
-
-// A visible top-level window of this process with that caption. Other test programs that share
-// the Wine server may show windows of the same caption at the same time; they are left alone.
-HWND FindOwnVisibleWindow(const String& caption) {
+// Other test programs that share the Wine server may show windows of the same caption at the
+// same time; they are left alone.
+HWND FindOwnWindow(const String& caption) {
   HWND window = nullptr;
   while ((window = ::FindWindowExW(nullptr, window, nullptr, caption.c_str())) != nullptr) {
     DWORD process = 0;
@@ -39,37 +37,6 @@ HWND FindOwnVisibleWindow(const String& caption) {
     if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window)) return window;
   }
   return nullptr;
-}
-
-}  // namespace
-
-namespace {
-
-struct TWindowSearch {
-  const String& Caption;
-  HWND Found = nullptr;
-};
-
-// Only windows of this process count: other programs of the same Wine server may show
-// dialogs with the same captions at the same time.
-BOOL CALLBACK MatchOwnWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<TWindowSearch*>(data);
-  DWORD process = 0;
-  ::GetWindowThreadProcessId(window, &process);
-  if (process != ::GetCurrentProcessId() || !::IsWindowVisible(window)) return TRUE;
-  wchar_t text[256] = {};
-  ::GetWindowTextW(window, text, 256);
-  if (search->Caption != text) return TRUE;
-  search->Found = window;
-  return FALSE;
-}
-
-}  // namespace
-
-HWND FindOwnWindow(const String& caption) {
-  TWindowSearch search{caption};
-  ::EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
 }
 
 HWND WaitForWindow(const String& caption, DWORD timeoutMs) {

@@ -12,8 +12,9 @@
 
 #include "core/String.h"
 
-// The visible top-level window of this process with that caption, waiting up to timeoutMs;
-// null if none.
+// The visible top-level window of this process with that caption; null if none.
+HWND FindOwnWindow(const String& caption);
+// The same, waiting up to timeoutMs for it to appear.
 HWND WaitForWindow(const String& caption, DWORD timeoutMs = 10000);
 // The child button of window with that caption; null if none.
 HWND FindButton(HWND window, const String& caption);
