@@ -13,8 +13,7 @@ TXmlNode::TXmlNode(XmlNodeKind kind, String name, String value)
 
 const String* TXmlNode::FindAttribute(const String& name) const {
   for (const auto& attribute : FAttributes) {
-    if (attribute.Name == name)
-      return &attribute.Value;
+    if (attribute.Name == name) return &attribute.Value;
   }
   return nullptr;
 }
@@ -31,8 +30,7 @@ void TXmlNode::SetAttribute(const String& name, const String& value) {
 
 TXmlNode& TXmlNode::InsertChild(size_t index, std::unique_ptr<TXmlNode> child) {
   child->FParent = this;
-  if (index > FChildren.size())
-    index = FChildren.size();
+  if (index > FChildren.size()) index = FChildren.size();
   return **FChildren.insert(FChildren.begin() + static_cast<std::ptrdiff_t>(index),
                             std::move(child));
 }
@@ -56,8 +54,7 @@ void TXmlNode::RemoveChildren(const std::function<bool(const TXmlNode&)>& remove
 
 TXmlNode* TXmlNode::FirstElement(const String& name) const {
   for (const auto& child : FChildren) {
-    if (child->IsElement() && child->Name() == name)
-      return child.get();
+    if (child->IsElement() && child->Name() == name) return child.get();
   }
   return nullptr;
 }
@@ -80,23 +77,20 @@ void TXmlNode::SetText(const String& text) {
       position = i;
     }
   }
-  if (text.empty())
-    return;
+  if (text.empty()) return;
   InsertChild(position == String::npos ? FChildren.size() : position,
               std::make_unique<TXmlNode>(XmlNodeKind::Text, String(), text));
 }
 
 TXmlNode* TXmlDocument::Root() const {
   for (const auto& node : FNodes.Children()) {
-    if (node->IsElement())
-      return node.get();
+    if (node->IsElement()) return node.get();
   }
   return nullptr;
 }
 
 TXmlNode& TXmlDocument::SetRoot(const String& name) {
-  while (!FNodes.Children().empty())
-    FNodes.RemoveChild(0);
+  while (!FNodes.Children().empty()) FNodes.RemoveChild(0);
   return FNodes.AppendElement(name);
 }
 
@@ -109,8 +103,7 @@ TXmlEncoding TXmlDocument::SaveEncoding() const {
   for (const auto& attribute : FDeclaration) {
     if (attribute.Name == L"encoding") {
       const TXmlEncoding declared = XmlEncodingFromName(attribute.Value);
-      if (declared.CodePage != 0)
-        return declared;
+      if (declared.CodePage != 0) return declared;
     }
   }
   return FDetectedEncoding;

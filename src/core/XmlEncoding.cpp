@@ -54,13 +54,11 @@ void DecodeUtf8(const uint8_t* data, size_t size, String& out) {
                       : (lead & 0xF0) == 0xE0 ? 2
                       : (lead & 0xF8) == 0xF0 ? 3
                                               : -1;
-    if (extra < 0 || i + static_cast<size_t>(extra) >= size)
-      FailAt(out, InvalidBytes({kUtf8}));
+    if (extra < 0 || i + static_cast<size_t>(extra) >= size) FailAt(out, InvalidBytes({kUtf8}));
     char32_t cp = lead & (0x7F >> (extra + 1));
     for (int k = 1; k <= extra; ++k) {
       const uint8_t next = data[i + k];
-      if ((next & 0xC0) != 0x80)
-        FailAt(out, InvalidBytes({kUtf8}));
+      if ((next & 0xC0) != 0x80) FailAt(out, InvalidBytes({kUtf8}));
       cp = (cp << 6) | (next & 0x3F);
     }
     if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
@@ -71,8 +69,7 @@ void DecodeUtf8(const uint8_t* data, size_t size, String& out) {
 }
 
 void DecodeUtf16(const uint8_t* data, size_t size, bool bigEndian, String& out) {
-  if (size % 2 != 0)
-    FailAt(out, InvalidBytes({bigEndian ? kUtf16BE : kUtf16LE}));
+  if (size % 2 != 0) FailAt(out, InvalidBytes({bigEndian ? kUtf16BE : kUtf16LE}));
   auto unitAt = [&](size_t i) -> char32_t {
     return bigEndian ? (data[i] << 8) | data[i + 1] : data[i] | (data[i + 1] << 8);
   };
@@ -93,16 +90,14 @@ void DecodeUtf16(const uint8_t* data, size_t size, bool bigEndian, String& out) 
 }
 
 char32_t SingleByteChar(uint32_t codePage, uint8_t byte) {
-  if (codePage == kWindows1252 && byte >= 0x80 && byte <= 0x9F)
-    return kCp1252High[byte - 0x80];
+  if (codePage == kWindows1252 && byte >= 0x80 && byte <= 0x9F) return kCp1252High[byte - 0x80];
   return byte;
 }
 
 String Lowercase(const String& s) {
   String out = s;
   for (auto& c : out) {
-    if (c >= L'A' && c <= L'Z')
-      c = static_cast<wchar_t>(c - L'A' + L'a');
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
   }
   return out;
 }
@@ -110,28 +105,23 @@ String Lowercase(const String& s) {
 // The value of encoding="..." of an ASCII declaration at the start of the bytes; empty when none.
 String DeclaredEncodingName(const uint8_t* data, size_t size) {
   const std::string_view head(reinterpret_cast<const char*>(data), std::min<size_t>(size, 1024));
-  if (head.substr(0, 5) != "<?xml")
-    return String();
+  if (head.substr(0, 5) != "<?xml") return String();
   const size_t end = head.find("?>");
   const std::string_view decl = head.substr(0, end);
   size_t at = decl.find("encoding");
-  if (at == std::string_view::npos)
-    return String();
+  if (at == std::string_view::npos) return String();
   at += 8;
   while (at < decl.size() &&
          (decl[at] == ' ' || decl[at] == '\t' || decl[at] == '\r' || decl[at] == '\n'))
     ++at;
-  if (at >= decl.size() || decl[at] != '=')
-    return String();
+  if (at >= decl.size() || decl[at] != '=') return String();
   ++at;
   while (at < decl.size() &&
          (decl[at] == ' ' || decl[at] == '\t' || decl[at] == '\r' || decl[at] == '\n'))
     ++at;
-  if (at >= decl.size() || (decl[at] != '"' && decl[at] != '\''))
-    return String();
+  if (at >= decl.size() || (decl[at] != '"' && decl[at] != '\'')) return String();
   const size_t close = decl.find(decl[at], at + 1);
-  if (close == std::string_view::npos)
-    return String();
+  if (close == std::string_view::npos) return String();
   String name;
   for (char c : decl.substr(at + 1, close - at - 1))
     name += static_cast<wchar_t>(static_cast<unsigned char>(c));
@@ -142,18 +132,12 @@ String DeclaredEncodingName(const uint8_t* data, size_t size) {
 
 TXmlEncoding XmlEncodingFromName(const String& name) {
   const String n = Lowercase(name);
-  if (n == L"utf-8" || n == L"utf8")
-    return {kUtf8};
-  if (n == L"utf-16" || n == L"utf-16le" || n == L"unicode" || n == L"ucs-2")
-    return {kUtf16LE};
-  if (n == L"utf-16be")
-    return {kUtf16BE};
-  if (n == L"windows-1252" || n == L"cp1252" || n == L"x-cp1252")
-    return {kWindows1252};
-  if (n == L"iso-8859-1" || n == L"latin1" || n == L"iso_8859-1" || n == L"l1")
-    return {kLatin1};
-  if (n == L"us-ascii" || n == L"ascii")
-    return {kAscii};
+  if (n == L"utf-8" || n == L"utf8") return {kUtf8};
+  if (n == L"utf-16" || n == L"utf-16le" || n == L"unicode" || n == L"ucs-2") return {kUtf16LE};
+  if (n == L"utf-16be") return {kUtf16BE};
+  if (n == L"windows-1252" || n == L"cp1252" || n == L"x-cp1252") return {kWindows1252};
+  if (n == L"iso-8859-1" || n == L"latin1" || n == L"iso_8859-1" || n == L"l1") return {kLatin1};
+  if (n == L"us-ascii" || n == L"ascii") return {kAscii};
   return {0};
 }
 
@@ -163,25 +147,18 @@ TXmlDetectedEncoding DetectXmlEncoding(const uint8_t* data, size_t size) {
   };
   if (starts({0xFF, 0xFE, 0x00, 0x00}) || starts({0x00, 0x00, 0xFE, 0xFF}))
     throw EXmlError(L"UTF-32 is not supported", 1, 1);
-  if (starts({0xEF, 0xBB, 0xBF}))
-    return {{kUtf8}, 3};
-  if (starts({0xFF, 0xFE}))
-    return {{kUtf16LE}, 2};
-  if (starts({0xFE, 0xFF}))
-    return {{kUtf16BE}, 2};
-  if (starts({0x3C, 0x00}))
-    return {{kUtf16LE}, 0};
-  if (starts({0x00, 0x3C}))
-    return {{kUtf16BE}, 0};
+  if (starts({0xEF, 0xBB, 0xBF})) return {{kUtf8}, 3};
+  if (starts({0xFF, 0xFE})) return {{kUtf16LE}, 2};
+  if (starts({0xFE, 0xFF})) return {{kUtf16BE}, 2};
+  if (starts({0x3C, 0x00})) return {{kUtf16LE}, 0};
+  if (starts({0x00, 0x3C})) return {{kUtf16BE}, 0};
   const String declared = DeclaredEncodingName(data, size);
-  if (declared.empty())
-    return {{kUtf8}, 0};
+  if (declared.empty()) return {{kUtf8}, 0};
   const TXmlEncoding encoding = XmlEncodingFromName(declared);
   if (encoding.CodePage == 0)
     throw EXmlError(Format(L"Unsupported encoding \"%s\"", {declared}), 1, 1);
   // A UTF-16 declaration over 8-bit bytes: the bytes tell the truth, read them as UTF-8.
-  if (encoding.CodePage == kUtf16LE || encoding.CodePage == kUtf16BE)
-    return {{kUtf8}, 0};
+  if (encoding.CodePage == kUtf16LE || encoding.CodePage == kUtf16BE) return {{kUtf8}, 0};
   return {encoding, 0};
 }
 
@@ -198,8 +175,7 @@ String DecodeXmlBytes(const uint8_t* data, size_t size, TXmlEncoding encoding) {
       break;
     default:
       for (size_t i = 0; i < size; ++i) {
-        if (encoding.CodePage == kAscii && data[i] >= 0x80)
-          FailAt(raw, InvalidBytes(encoding));
+        if (encoding.CodePage == kAscii && data[i] >= 0x80) FailAt(raw, InvalidBytes(encoding));
         raw += static_cast<wchar_t>(SingleByteChar(encoding.CodePage, data[i]));
       }
       break;
@@ -209,8 +185,7 @@ String DecodeXmlBytes(const uint8_t* data, size_t size, TXmlEncoding encoding) {
   for (size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == L'\r') {
       out += L'\n';
-      if (i + 1 < raw.size() && raw[i + 1] == L'\n')
-        ++i;
+      if (i + 1 < raw.size() && raw[i + 1] == L'\n') ++i;
     } else {
       out += raw[i];
     }
@@ -229,8 +204,7 @@ bool XmlEncodingCanEncode(TXmlEncoding encoding, char32_t codePoint) {
     case kLatin1:
       return codePoint < 0x100;
     default:
-      if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint < 0x100))
-        return true;
+      if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint < 0x100)) return true;
       return std::find(std::begin(kCp1252High), std::end(kCp1252High), codePoint) !=
              std::end(kCp1252High);
   }
@@ -253,12 +227,10 @@ std::vector<uint8_t> EncodeXmlText(const String& text, TXmlEncoding encoding, bo
     // overflow.
     for (const uint8_t byte : {0xEF, 0xBB, 0xBF}) out.push_back(byte);
   }
-  if (bom && (encoding.CodePage == kUtf16LE || encoding.CodePage == kUtf16BE))
-    unit16(0xFEFF);
+  if (bom && (encoding.CodePage == kUtf16LE || encoding.CodePage == kUtf16BE)) unit16(0xFEFF);
   for (size_t i = 0; i < text.size();) {
     char32_t cp = NextCodePoint(text, i);
-    if (cp >= 0xD800 && cp <= 0xDFFF)
-      cp = 0xFFFD;
+    if (cp >= 0xD800 && cp <= 0xDFFF) cp = 0xFFFD;
     switch (encoding.CodePage) {
       case kUtf8:
         if (cp < 0x80) {
@@ -296,8 +268,7 @@ std::vector<uint8_t> EncodeXmlText(const String& text, TXmlEncoding encoding, bo
           if (hit != std::end(kCp1252High))
             byte = static_cast<uint8_t>(0x80 + (hit - std::begin(kCp1252High)));
         }
-        if (encoding.CodePage == kAscii && cp >= 0x80)
-          byte = '?';
+        if (encoding.CodePage == kAscii && cp >= 0x80) byte = '?';
         out.push_back(byte);
         break;
       }

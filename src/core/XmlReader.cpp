@@ -36,12 +36,10 @@ class TXmlReader {
     CheckCharacters();
     ReadDeclaration(document);
     ReadMisc(document.Nodes());
-    if (AtEnd() || Peek() != L'<')
-      Fail(L"Root element expected");
+    if (AtEnd() || Peek() != L'<') Fail(L"Root element expected");
     ReadElementTree(document.Nodes());
     ReadMisc(document.Nodes());
-    if (!AtEnd())
-      Fail(L"Content after the root element");
+    if (!AtEnd()) Fail(L"Content after the root element");
   }
 
  private:
@@ -77,22 +75,18 @@ class TXmlReader {
   }
 
   void SkipSpace() {
-    while (!AtEnd() && IsSpace(Peek()))
-      ++FPos;
+    while (!AtEnd() && IsSpace(Peek())) ++FPos;
   }
 
   String ReadName() {
-    if (AtEnd() || !IsNameStart(Peek()))
-      Fail(L"Name expected");
+    if (AtEnd() || !IsNameStart(Peek())) Fail(L"Name expected");
     const size_t start = FPos;
-    while (!AtEnd() && IsNameChar(Peek()))
-      ++FPos;
+    while (!AtEnd() && IsNameChar(Peek())) ++FPos;
     return FText.substr(start, FPos - start);
   }
 
   void Expect(wchar_t c) {
-    if (Peek() != c || AtEnd())
-      Fail(Format(L"\"%s\" expected", {String(1, c)}));
+    if (Peek() != c || AtEnd()) Fail(Format(L"\"%s\" expected", {String(1, c)}));
     ++FPos;
   }
 
@@ -101,8 +95,7 @@ class TXmlReader {
     const size_t start = FPos;
     ++FPos;
     const size_t end = FText.find(L';', FPos);
-    if (end == String::npos || end - FPos > 32)
-      FailAt(start, L"Unterminated entity reference");
+    if (end == String::npos || end - FPos > 32) FailAt(start, L"Unterminated entity reference");
     const String name = FText.substr(FPos, end - FPos);
     FPos = end + 1;
     if (name == L"lt") {
@@ -129,12 +122,10 @@ class TXmlReader {
           digit = c - L'a' + 10;
         else if (hex && c >= L'A' && c <= L'F')
           digit = c - L'A' + 10;
-        if (digit < 0)
-          FailAt(start, Format(L"Invalid character reference \"&%s;\"", {name}));
+        if (digit < 0) FailAt(start, Format(L"Invalid character reference \"&%s;\"", {name}));
         value = value * (hex ? 16 : 10) + static_cast<char32_t>(digit);
       }
-      if (!IsXmlChar(value))
-        FailAt(start, Format(L"Invalid character reference \"&%s;\"", {name}));
+      if (!IsXmlChar(value)) FailAt(start, Format(L"Invalid character reference \"&%s;\"", {name}));
       AppendCodePoint(out, value);
     } else {
       FailAt(start, Format(L"Undefined entity \"&%s;\"", {name}));
@@ -143,20 +134,17 @@ class TXmlReader {
 
   String ReadAttributeValue() {
     const wchar_t quote = Peek();
-    if (quote != L'"' && quote != L'\'')
-      Fail(L"Quoted attribute value expected");
+    if (quote != L'"' && quote != L'\'') Fail(L"Quoted attribute value expected");
     ++FPos;
     String value;
     while (true) {
-      if (AtEnd())
-        Fail(L"Unterminated attribute value");
+      if (AtEnd()) Fail(L"Unterminated attribute value");
       const wchar_t c = Peek();
       if (c == quote) {
         ++FPos;
         return value;
       }
-      if (c == L'<')
-        Fail(L"\"<\" in attribute value");
+      if (c == L'<') Fail(L"\"<\" in attribute value");
       if (c == L'&') {
         ReadReference(value);
       } else {
@@ -171,8 +159,7 @@ class TXmlReader {
     while (true) {
       const bool spaced = IsSpace(Peek());
       SkipSpace();
-      if (AtEnd())
-        Fail(L"Unterminated start tag");
+      if (AtEnd()) Fail(L"Unterminated start tag");
       if (LookingAt(L"/>")) {
         FPos += 2;
         return true;
@@ -181,8 +168,7 @@ class TXmlReader {
         ++FPos;
         return false;
       }
-      if (!spaced)
-        Fail(L"White space expected between attributes");
+      if (!spaced) Fail(L"White space expected between attributes");
       const size_t start = FPos;
       const String name = ReadName();
       SkipSpace();
@@ -197,8 +183,7 @@ class TXmlReader {
 
   String ReadUntil(const wchar_t* terminator, const wchar_t* what) {
     const size_t end = FText.find(terminator, FPos);
-    if (end == String::npos)
-      Fail(Format(L"Unterminated %s", {what}));
+    if (end == String::npos) Fail(Format(L"Unterminated %s", {what}));
     String content = FText.substr(FPos, end - FPos);
     FPos = end + wcslen(terminator);
     return content;
@@ -228,8 +213,7 @@ class TXmlReader {
   }
 
   void ReadDeclaration(TXmlDocument& document) {
-    if (!LookingAt(L"<?xml") || !IsSpace(Peek(5)))
-      return;
+    if (!LookingAt(L"<?xml") || !IsSpace(Peek(5))) return;
     FPos += 5;
     TXmlNode pseudo(XmlNodeKind::Element, String(), String());
     while (true) {
@@ -238,16 +222,14 @@ class TXmlReader {
         FPos += 2;
         break;
       }
-      if (AtEnd())
-        Fail(L"Unterminated XML declaration");
+      if (AtEnd()) Fail(L"Unterminated XML declaration");
       const String name = ReadName();
       SkipSpace();
       Expect(L'=');
       SkipSpace();
       pseudo.SetAttribute(name, ReadAttributeValue());
     }
-    if (pseudo.FindAttribute(L"version") == nullptr)
-      Fail(L"XML declaration without version");
+    if (pseudo.FindAttribute(L"version") == nullptr) Fail(L"XML declaration without version");
     document.SetDeclaration(pseudo.Attributes());
   }
 
@@ -285,8 +267,7 @@ class TXmlReader {
     for (const auto& child : element.Children()) {
       hasOtherNodes = hasOtherNodes || child->Kind() != XmlNodeKind::Text;
     }
-    if (!hasOtherNodes)
-      return;
+    if (!hasOtherNodes) return;
     element.RemoveChildren([](const TXmlNode& child) {
       return child.Kind() == XmlNodeKind::Text &&
              child.Value().find_first_not_of(L" \t\n\r") == String::npos;
@@ -298,8 +279,7 @@ class TXmlReader {
     TXmlNode* parent = &documentNodes;
     do {
       if (LookingAt(L"</")) {
-        if (open.empty())
-          Fail(L"End tag without start tag");
+        if (open.empty()) Fail(L"End tag without start tag");
         const size_t start = FPos;
         FPos += 2;
         const String name = ReadName();

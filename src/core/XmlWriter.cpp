@@ -87,8 +87,7 @@ class TXmlWriter {
     // Text mixed with other nodes is written exactly as it stands: indentation would change it.
     const bool indentChildren = indent && !onlyText && !hasText;
     for (const auto& child : children) {
-      if (indentChildren && IsTextual(*child))
-        continue;
+      if (indentChildren && IsTextual(*child)) continue;
       WriteNode(*child, depth + 1, indentChildren);
     }
     if (indentChildren) {
@@ -152,9 +151,7 @@ class TXmlWriter {
 std::vector<uint8_t> TXmlDocument::Save(bool withDeclaration) const {
   const TXmlEncoding encoding = SaveEncoding();
   TXmlWriter writer(encoding);
-  if (withDeclaration && FHasDeclaration)
-    writer.WriteDeclaration(FDeclaration);
-  for (const auto& node : FNodes.Children())
-    writer.WriteNode(*node, 0, true);
+  if (withDeclaration && FHasDeclaration) writer.WriteDeclaration(FDeclaration);
+  for (const auto& node : FNodes.Children()) writer.WriteNode(*node, 0, true);
   return EncodeXmlText(writer.Text(), encoding, true);
 }

@@ -17,10 +17,8 @@ String ReasonOf(const std::vector<uint8_t>& bytes) {
 
 std::string Nested(int depth) {
   std::string text;
-  for (int i = 0; i < depth; ++i)
-    text += "<a>";
-  for (int i = 0; i < depth; ++i)
-    text += "</a>";
+  for (int i = 0; i < depth; ++i) text += "<a>";
+  for (int i = 0; i < depth; ++i) text += "</a>";
   return text;
 }
 
@@ -41,8 +39,7 @@ TEST(XmlHostile, RefusesNestingJustOverTheLimit) {
 
 TEST(XmlHostile, RefusesNestingOneHundredThousandDeep) {
   std::string text;
-  for (int i = 0; i < 100000; ++i)
-    text += "<a>";
+  for (int i = 0; i < 100000; ++i) text += "<a>";
   EXPECT_EQ(ReasonOf(Bytes(text)), L"Elements nested deeper than 256 levels");
 }
 

@@ -18,8 +18,7 @@ inline std::string AsText(const std::vector<uint8_t>& bytes) {
 // UTF-16 LE bytes of ASCII or BMP text, optionally preceded by the byte-order mark.
 inline std::vector<uint8_t> Utf16Bytes(const String& text, bool bom) {
   std::vector<uint8_t> out;
-  if (bom)
-    out = {0xFF, 0xFE};
+  if (bom) out = {0xFF, 0xFE};
   for (wchar_t c : text) {
     out.push_back(static_cast<uint8_t>(c & 0xFF));
     out.push_back(static_cast<uint8_t>((c >> 8) & 0xFF));
