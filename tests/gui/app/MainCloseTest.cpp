@@ -6,8 +6,6 @@
 namespace {
 
 constexpr const wchar_t* kConfirmationCaption = L"Confirmação";
-// How long a test that expects no dialog gives one to appear.
-constexpr DWORD kNoDialogMs = 1500;
 
 TEST_F(WizardWindow, CancelAnsweredYesClosesWindow) {
   Open(SetupFile());

@@ -11,8 +11,6 @@ namespace {
 
 constexpr const wchar_t* kExtractFailure =
     L"Não foi possível extrair os arquivos de instalação.||<b>Mensagem de erro:<b>|";
-// How long a test that expects no dialog gives one to appear.
-constexpr DWORD kNoDialogMs = 1500;
 
 TEST_F(WizardWindow, UndamagedPayloadIsExtractedWithoutMessage) {
   TWindowDriver answer(L"Erro", TWindowDriver::ClickButton(L"&OK"), kNoDialogMs);

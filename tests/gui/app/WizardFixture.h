@@ -23,6 +23,8 @@ class WizardWindow : public ::testing::Test {
  protected:
   static constexpr const wchar_t* kDestinationKey = L"SOFTWARE\\Quorvane\\QRVComps";
   static constexpr const wchar_t* kDestinationValue = L"Caminho D26";
+  // How long a test that expects no dialog gives one to appear.
+  static constexpr DWORD kNoDialogMs = 1500;
 
   void SetUp() override {
     ForgetDestination();
