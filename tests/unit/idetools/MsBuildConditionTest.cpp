@@ -104,3 +104,16 @@ TEST_F(MsBuildCondition, UnknownOperatorRaises) {
 TEST_F(MsBuildCondition, DeepParenthesesEndWithAnError) {
   EXPECT_THROW(Holds(String(100000, L'(')), EIdeMsBuildError);
 }
+
+TEST_F(MsBuildCondition, ParenthesesNestedTwoHundredDeepAreRead) {
+  EXPECT_TRUE(Holds(String(200, L'(') + L"'a'=='a'" + String(200, L')')));
+}
+
+TEST_F(MsBuildCondition, ParenthesesNestedDeeperThanTwoHundredRaise) {
+  try {
+    Holds(String(201, L'(') + L"'a'=='a'" + String(201, L')'));
+    FAIL();
+  } catch (const EIdeMsBuildError& e) {
+    EXPECT_EQ(e.Message().substr(0, 44), L"Invalid condition: nested too deeply in cond");
+  }
+}
