@@ -49,6 +49,14 @@ TEST_F(WizardWindow, EscInWindowAsksLikeCancel) {
   EXPECT_FALSE(WindowVisible());
 }
 
+TEST_F(WizardWindow, EscInAgreementTextAsksLikeCancel) {
+  OpenAt(1);
+  TWindowDriver answer(kConfirmationCaption, TWindowDriver::ClickButton(L"&Não"));
+  PressEscape(Form().MemContrato);
+  EXPECT_TRUE(answer.Done());
+  EXPECT_TRUE(WindowVisible());
+}
+
 TEST_F(WizardWindow, CloseBoxAsksForConfirmation) {
   Open(SetupFile());
   TWindowDriver answer(kConfirmationCaption, TWindowDriver::ClickButton(L"&Não"));
