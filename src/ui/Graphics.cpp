@@ -386,9 +386,19 @@ TBitmap::~TBitmap() {
 
 void TBitmap::ReleaseCanvas() {
   FCanvas.SetHandle(nullptr);
+  DetachBitmap();
+  FDC.Reset();
+}
+
+void TBitmap::AttachBitmap() {
+  if (!FDC || !FBitmap) return;
+  HGDIOBJ previous = ::SelectObject(FDC.Get(), FBitmap.Get());
+  if (FOriginalBitmap == nullptr) FOriginalBitmap = previous;
+}
+
+void TBitmap::DetachBitmap() {
   if (FDC && FOriginalBitmap != nullptr) ::SelectObject(FDC.Get(), FOriginalBitmap);
   FOriginalBitmap = nullptr;
-  FDC.Reset();
 }
 
 void TBitmap::Assign(const TBitmap& source) {
@@ -403,7 +413,7 @@ void TBitmap::Assign(const TBitmap& source) {
 void TBitmap::SetSize(int width, int height) {
   if (width < 0) width = 0;
   if (height < 0) height = 0;
-  ReleaseCanvas();
+  DetachBitmap();  // the canvas stays attached to the DC
   FBitmap.Reset();
   FBits = nullptr;
   FWidth = width;
@@ -425,13 +435,14 @@ void TBitmap::SetSize(int width, int height) {
   FBitmap.Reset(bitmap);
   FBits = static_cast<uint32_t*>(bits);
   std::fill(FBits, FBits + static_cast<size_t>(width) * height, 0x00FFFFFFu);
+  AttachBitmap();
 }
 
 TCanvas& TBitmap::Canvas() {
   if (!FDC) {
     FDC.Reset(::CreateCompatibleDC(nullptr));
     if (!FDC) RaiseCreationFailure(L"device context");
-    if (FBitmap) FOriginalBitmap = ::SelectObject(FDC.Get(), FBitmap.Get());
+    AttachBitmap();
     FCanvas.SetHandle(FDC.Get());
   }
   return FCanvas;

@@ -208,7 +208,8 @@ class TBitmap {
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
   bool Empty() const { return FWidth <= 0 || FHeight <= 0; }
-  // New size; the pixels are cleared to white. A size of 0 empties the bitmap.
+  // New size; the pixels are cleared to white. A size of 0 empties the bitmap. The canvas stays
+  // valid and keeps its font, pen and brush.
   void SetSize(int width, int height);
   void SetWidth(int value) { SetSize(value, FHeight); }
   void SetHeight(int value) { SetSize(FWidth, value); }
@@ -221,6 +222,8 @@ class TBitmap {
 
  private:
   void ReleaseCanvas();
+  void AttachBitmap();
+  void DetachBitmap();
   int FWidth = 0;
   int FHeight = 0;
   TBitmapHandle FBitmap;

@@ -140,3 +140,22 @@ TEST(Font, DataRoundTripsThroughTheFont) {
   EXPECT_EQ(font.Data(), data);
   EXPECT_TRUE(font.Style().Contains(TFontStyle::fsBold));
 }
+
+TEST(Bitmap, CanvasTakenBeforeResizingDrawsOnTheResizedBitmap) {
+  TBitmap bitmap(2, 2);
+  TCanvas& canvas = bitmap.Canvas();
+  bitmap.SetSize(8, 8);
+  canvas.Brush().SetColor(clRed);
+  canvas.FillRect(RECT{0, 0, 8, 8});
+  EXPECT_EQ(bitmap.Pixel(7, 7), clRed);
+}
+
+TEST(Bitmap, AssignCopiesSizeAndPixels) {
+  TBitmap source(3, 2);
+  source.SetPixel(2, 1, clTeal);
+  TBitmap copy;
+  copy.Assign(source);
+  EXPECT_EQ(copy.Width(), 3);
+  EXPECT_EQ(copy.Height(), 2);
+  EXPECT_EQ(copy.Pixel(2, 1), clTeal);
+}
