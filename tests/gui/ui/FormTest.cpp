@@ -254,3 +254,21 @@ TEST(Form, UnscaledFormKeepsItsLayout) {
   form.Show();
   EXPECT_EQ(form.ClientWidth(), 200);
 }
+
+TEST(Form, DensityChangeScalesLayoutAndFonts) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 200);
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  button->SetBounds(10, 20, 75, 25);
+  button->Font().SetHeight(-11);
+  form.Show();
+  const int density = Screen().PixelsPerInch() * 2;
+  RECT suggested{0, 0, 600, 400};
+  ::SendMessageW(form.Handle(), WM_DPICHANGED, MAKEWPARAM(density, density),
+                 reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(button->Left(), 20);
+  EXPECT_EQ(button->Width(), 150);
+  EXPECT_EQ(button->Font().Height(), -22);
+  EXPECT_EQ(form.Width(), 600);
+}
