@@ -188,3 +188,16 @@ TEST_F(InternalLabel, ItalicAndUnderlineToggle) {
   EXPECT_TRUE(Label->Canvas().Font().Style().Contains(TFontStyle::fsItalic));
   EXPECT_TRUE(Label->Canvas().Font().Style().Contains(TFontStyle::fsUnderline));
 }
+
+TEST_F(InternalLabel, BoldRunIsDrawnWithHeavierStrokes) {
+  Label->Font().SetColor(clBlack);
+  Label->SetCaption(L"<b>W<b>W");
+  TBitmap shot;
+  Paint(shot);
+  const int boldWidth = CharsWidth(L"W", true);
+  const int regularWidth = CharsWidth(L"W");
+  const int boldInk = CountColour(shot, clBlack, 0, boldWidth);
+  const int regularInk = CountColour(shot, clBlack, boldWidth, boldWidth + regularWidth);
+  EXPECT_GT(regularInk, 0);
+  EXPECT_GT(boldInk, regularInk);
+}
