@@ -28,8 +28,10 @@ void TForm::SetBorderStyle(TFormBorderStyle value) {
   const int clientWidth = ClientWidth();
   const int clientHeight = ClientHeight();
   FBorderStyle = value;
+  const bool shown = Showing();
   RecreateWnd();
   SetClientSize(clientWidth, clientHeight);
+  if (shown) ::ShowWindow(Handle(), SW_SHOWNORMAL);
 }
 
 void TForm::SetFormStyle(TFormStyle value) {

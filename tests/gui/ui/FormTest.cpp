@@ -272,3 +272,13 @@ TEST(Form, DensityChangeScalesLayoutAndFonts) {
   EXPECT_EQ(button->Font().Height(), -22);
   EXPECT_EQ(form.Width(), 600);
 }
+
+TEST(Form, ChangingTheBorderOfAShownFormKeepsItShownWithItsClientSize) {
+  TForm form(nullptr);
+  form.SetClientSize(300, 200);
+  form.Show();
+  form.SetBorderStyle(TFormBorderStyle::bsDialog);
+  EXPECT_TRUE(::IsWindowVisible(form.Handle()));
+  EXPECT_EQ(form.ClientWidth(), 300);
+  EXPECT_EQ(form.ClientHeight(), 200);
+}
