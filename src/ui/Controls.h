@@ -184,10 +184,6 @@ class TControl : public TComponent {
   virtual void Invalidate();
   // Paints pending invalid areas at once.
   virtual void Update();
-  void Repaint() {
-    Invalidate();
-    Update();
-  }
 
   // Fires OnClick.
   virtual void Click();
@@ -348,8 +344,6 @@ class TWinControl : public TControl {
   void VisibleChanged() override;
   void Resized() override;
 
-  // True when the window is of the toolkit's own class (not a subclassed standard control).
-  bool IsToolkitClass() const { return FToolkitClass; }
 
  private:
   friend class TControl;
