@@ -344,7 +344,6 @@ class TWinControl : public TControl {
   void VisibleChanged() override;
   void Resized() override;
 
-
  private:
   friend class TControl;
   friend LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
