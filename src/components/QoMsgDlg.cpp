@@ -207,7 +207,11 @@ void TQoMsgDlg::PlaceDialog(TForm& dialog) const {
 }
 
 void TQoMsgDlg::PlaySound() const {
-  if (FBeepSound != TQoBeepSound::bsNone) ::MessageBeep(BeepType(FBeepSound));
+  if (FBeepSound != TQoBeepSound::bsNone) Beep(BeepType(FBeepSound));
+}
+
+void TQoMsgDlg::Beep(UINT type) const {
+  ::MessageBeep(type);
 }
 
 String TQoMsgDlg::TimedCaption(const String& caption, int remaining) {

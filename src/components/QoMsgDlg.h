@@ -91,6 +91,10 @@ class TQoMsgDlg : public TComponent {
   // The caption a timed dialog shows after a tick, with remaining seconds left.
   static String TimedCaption(const String& caption, int remaining);
 
+ protected:
+  // Plays the platform's message beep of that type (MessageBeep); tests record it instead.
+  virtual void Beep(UINT type) const;
+
  private:
   void PlaceDialog(TForm& dialog) const;
   void PlaySound() const;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "WindowDriver.h"
+#include <vector>
+
 #include "components/QoMsgDlg.h"
 
 namespace {
@@ -194,4 +196,60 @@ TEST(MsgDlgResult, TimedMessageSwallowsAltF4) {
   ::PostMessageW(target, WM_SYSKEYDOWN, VK_F4, 1 | (LPARAM{1} << 29));
   PumpMessages(200);
   EXPECT_TRUE(::IsWindowVisible(window));
+}
+
+namespace {
+
+// Records the beeps instead of playing them.
+class TRecordingMsgDlg : public TQoMsgDlg {
+ public:
+  using TQoMsgDlg::TQoMsgDlg;
+  mutable std::vector<UINT> Beeps;
+
+ protected:
+  void Beep(UINT type) const override { Beeps.push_back(type); }
+};
+
+}  // namespace
+
+TEST(MsgDlgSound, EachShortcutPlaysItsSound) {
+  TRecordingMsgDlg dlg(nullptr);
+  {
+    TWindowDriver driver(L"Erro", TWindowDriver::ClickButton(L"&OK"));
+    dlg.MsgError(L"e");
+  }
+  {
+    TWindowDriver driver(L"Confirmação", TWindowDriver::ClickButton(L"&Sim"));
+    dlg.MsgConfirmation(L"c");
+  }
+  {
+    TWindowDriver driver(L"Informação", TWindowDriver::ClickButton(L"&OK"));
+    dlg.MsgInformation(L"i");
+  }
+  {
+    TWindowDriver driver(L"Atenção", TWindowDriver::ClickButton(L"&OK"));
+    dlg.MsgWarning(L"w");
+  }
+  EXPECT_EQ(dlg.Beeps, (std::vector<UINT>{0x10, 0x20, 1, 0x30}));
+}
+
+TEST(MsgDlgSound, ExecutePlaysTheChosenSoundAndNoneIsSilent) {
+  TRecordingMsgDlg dlg(nullptr);
+  dlg.SetBeepSound(TQoBeepSound::bsAsterix);
+  {
+    TWindowDriver driver(L"Atenção", TWindowDriver::ClickButton(L"&OK"));
+    dlg.Execute();
+  }
+  dlg.SetBeepSound(TQoBeepSound::bsNone);
+  {
+    TWindowDriver driver(L"Atenção", TWindowDriver::ClickButton(L"&OK"));
+    dlg.Execute();
+  }
+  EXPECT_EQ(dlg.Beeps, (std::vector<UINT>{0x40}));
+}
+
+TEST(MsgDlgSound, TimedMessageIsSilent) {
+  TRecordingMsgDlg dlg(nullptr);
+  dlg.MsgTime(L"t", 1);
+  EXPECT_TRUE(dlg.Beeps.empty());
 }
