@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "WindowDriver.h"
 #include <vector>
 
+#include "WindowDriver.h"
 #include "components/QoMsgDlg.h"
 
 namespace {
