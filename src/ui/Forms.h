@@ -13,7 +13,8 @@
 // An exception escaping a window handler reaches HandleException, which calls OnException or
 // shows the error's message in a message box captioned with the application's Title.
 //
-// TScreen lists the forms that exist, knows the active one and fires OnActiveFormChange.
+// TScreen lists the forms that exist, knows the active one and fires OnActiveFormChange with the
+// newly active form (null when none is) as sender.
 // Forms are owned like any component; Release() frees a form after the current message.
 #pragma once
 
