@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format googletest
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-          wine wine64 xvfb imagemagick x11-utils)
+          wine wine64 xvfb imagemagick x11-utils xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,14 +5,8 @@
 set -euo pipefail
 QRV_ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$QRV_ROOT"
-bash scripts/deps.sh
+bash scripts/build.sh native win64 win32
 jobs="${QRV_JOBS:-$(nproc)}"
-
-for preset in native win64 win32; do
-  echo "== build $preset"
-  cmake --preset "$preset" >/dev/null
-  cmake --build "build/$preset" -j "$jobs"
-done
 
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$jobs" -LE bench
@@ -31,7 +25,7 @@ fi
 if [ "${QRV_SKIP_BENCH:-0}" != 1 ]; then
   echo "== benchmarks (native Release build, then the Windows build under Wine)"
   cmake --preset bench >/dev/null
-  cmake --build build/bench -j "$jobs"
+  cmake --build build/bench -j "$jobs" --target qrv_benchmarks
   ctest --test-dir build/bench -L bench --output-on-failure -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //'
   ctest --test-dir build/win64 -L bench --output-on-failure -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //'
 fi

@@ -25,8 +25,9 @@ inline String SourcePath(const String& relative) {
   return WithTrailingBackslash(path) + relative;
 }
 
-// Deletes a folder with everything below it.
-inline void RemoveTree(const String& folder) {
+// Deletes a folder with everything below it, read-only files included; false when something
+// stayed. A trailing backslash is allowed.
+inline bool RemoveTree(const String& folder) {
   for (const auto& entry : platform::FindFiles(WithTrailingBackslash(folder) + L"*")) {
     const String path = WithTrailingBackslash(folder) + entry.name;
     if ((entry.attributes & platform::faDirectory) != 0) {
@@ -36,7 +37,7 @@ inline void RemoveTree(const String& folder) {
       platform::DeleteFile(path);
     }
   }
-  platform::RemoveDirectory(folder);
+  return platform::RemoveDirectory(folder);
 }
 
 // A fresh folder in the system temporary folder, removed with its contents at the end.
