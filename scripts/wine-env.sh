@@ -26,8 +26,13 @@ wine_env_start() {
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
-  setsid wineserver -p </dev/null >/dev/null 2>&1 &
-  sleep 0.5
+  # The server and Wine's service processes outlive the programs that start them and keep the
+  # standard handles they were given: start both here, on /dev/null, so that no test runner
+  # waits on a pipe they hold.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  setsid wineserver -p </dev/null >/dev/null 2>&1 || true  # it forks itself into the background
+  setsid wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 wine_env_stop() {
