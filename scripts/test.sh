@@ -8,6 +8,9 @@ cd "$QRV_ROOT"
 bash scripts/build.sh native win64 win32
 jobs="${QRV_JOBS:-$(nproc)}"
 
+echo "== format"
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 echo "== native tests"
 ctest --test-dir build/native --output-on-failure -j "$jobs" -LE bench
 
