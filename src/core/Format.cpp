@@ -159,9 +159,9 @@ class Formatter {
     Fail();
   }
 
-  static String Printf(const char* spec, int precision, double value) {
+  static String Printf(const char* pattern, int precision, double value) {
     char buffer[512];
-    std::snprintf(buffer, sizeof buffer, spec, precision, value);
+    std::snprintf(buffer, sizeof buffer, pattern, precision, value);
     return FromUtf8(buffer);
   }
 

@@ -60,9 +60,9 @@ TEST(MsBuildBench, RealisticEnvOptionsLibraryPathRead) {
   TTempFolder folder;
   platform::SetEnvironmentVariable(L"QRV_APPDATA", folder / L"AppData");
   RemoveSimulatedIdes();
-  const TSimulatedIde spec = RadStudio103(folder / L"Studio");
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  const TSimulatedIde simulated = RadStudio103(folder / L"Studio");
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   ide->EnvironmentVariables();  // built once per installation, not part of each read
   constexpr int kReads = 50;
   const auto start = Clock::now();

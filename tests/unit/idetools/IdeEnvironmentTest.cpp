@@ -88,22 +88,23 @@ TEST_F(Environment, SubstitutePathWithoutReferencesStillCollapsesBackslashes) {
 }
 
 TEST_F(Environment, Bds20TakesRsVarsAndItsCommonFolder) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   const TStringList& list = ide->EnvironmentVariables();
-  EXPECT_EQ(list.Values(L"BDS"), spec.RootDir);
+  EXPECT_EQ(list.Values(L"BDS"), simulated.RootDir);
   EXPECT_EQ(list.Values(L"LANGDIR"), L"EN");
   EXPECT_NE(list.IndexOf(L"PLATFORM="), -1);
   EXPECT_EQ(list.Values(L"BDSCOMMONDIR"), CommonDocuments() + L"\\Embarcadero\\Studio\\20.0");
 }
 
 TEST_F(Environment, Bds20IdeVariableSeesRsVars) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  WriteUserValue(spec.VersionKeyPath() + L"\\Environment Variables", L"MYLIB", L"$(BDS)\\mylib");
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
-  EXPECT_EQ(ide->EnvironmentVariables().Values(L"MYLIB"), spec.RootDir + L"\\mylib");
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  WriteUserValue(simulated.VersionKeyPath() + L"\\Environment Variables", L"MYLIB",
+                 L"$(BDS)\\mylib");
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
+  EXPECT_EQ(ide->EnvironmentVariables().Values(L"MYLIB"), simulated.RootDir + L"\\mylib");
 }
 
 TEST_F(Environment, Bds4SetsItsOwnFolders) {
@@ -116,10 +117,10 @@ TEST_F(Environment, Bds4SetsItsOwnFolders) {
 }
 
 TEST_F(Environment, UnreadableRsVarsRaisesOnEveryRequest) {
-  TSimulatedIde spec = RadStudio();
-  spec.BinFiles = {L"bds.exe"};
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  simulated.BinFiles = {L"bds.exe"};
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   EXPECT_THROW(ide->EnvironmentVariables(), EInOutError);
   EXPECT_THROW(ide->EnvironmentVariables(), EInOutError);
 }

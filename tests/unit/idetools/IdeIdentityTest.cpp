@@ -120,11 +120,11 @@ TEST_F(Identity, DelphiUpdatePackIsTheHighestUpdateNumber) {
 }
 
 TEST_F(Identity, BdsPersonalitiesComeFromUserSettingsAndTools) {
-  TSimulatedIde spec = RadStudio();
-  spec.BinFiles.push_back(L"dcc64.exe");
-  InstallSimulatedIde(spec);
-  WriteUserValue(spec.VersionKeyPath() + L"\\Personalities", L"BCB", L"C++Builder");
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  simulated.BinFiles.push_back(L"dcc64.exe");
+  InstallSimulatedIde(simulated);
+  WriteUserValue(simulated.VersionKeyPath() + L"\\Personalities", L"BCB", L"C++Builder");
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   EXPECT_TRUE(ide->Personalities().Contains(bpDelphi64));
   EXPECT_TRUE(ide->Personalities().Contains(bpBCBuilder32));
   EXPECT_TRUE(ide->CommandLineTools().Contains(clDcc64));

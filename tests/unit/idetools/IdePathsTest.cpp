@@ -79,49 +79,49 @@ TEST_F(Paths, Bds2OutputFoldersAreFixed) {
 }
 
 TEST_F(Paths, Bds20LibraryPathIsTheEvaluatedWin32Group) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   EXPECT_EQ(
       ide->GetLibrarySearchPath(bpWin32),
-      spec.RootDir +
+      simulated.RootDir +
           L"\\lib\\Win32\\release;C:\\Users\\dev\\Documents\\Embarcadero\\Studio\\20.0\\Imports;" +
-          spec.RootDir + L"\\Imports;" + SimulatedCommonDir(20) + L"\\Dcp\\Win32;" + spec.RootDir +
-          L"\\include");
+          simulated.RootDir + L"\\Imports;" + SimulatedCommonDir(20) + L"\\Dcp\\Win32;" +
+          simulated.RootDir + L"\\include");
 }
 
 TEST_F(Paths, Bds20RawLibraryPathIsTheStoredText) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   EXPECT_EQ(ide->GetRawLibrarySearchPath(bpWin32),
             L"$(BDSLIB)\\$(Platform)\\release;$(BDSUSERDIR)\\Imports;$(BDS)\\Imports;"
             L"$(BDSCOMMONDIR)\\Dcp\\$(Platform);$(BDS)\\include");
 }
 
 TEST_F(Paths, Bds20OutputFoldersComeFromEnvOptions) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   EXPECT_EQ(ide->GetBPLOutputPath(bpWin32), SimulatedCommonDir(20) + L"\\Bpl");
   EXPECT_EQ(ide->GetDCPOutputPath(bpWin32), SimulatedCommonDir(20) + L"\\Dcp");
-  EXPECT_EQ(ide->GetDebugDCUPath(bpWin32), spec.RootDir + L"\\lib\\Win32\\debug");
+  EXPECT_EQ(ide->GetDebugDCUPath(bpWin32), simulated.RootDir + L"\\lib\\Win32\\debug");
   EXPECT_EQ(ide->GetRawDebugDCUPath(bpWin32), L"$(BDSLIB)\\$(Platform)\\debug");
 }
 
 TEST_F(Paths, Bds20FolderNamesCarryThePlatform) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
-  EXPECT_EQ(ide->GetLibFolderName(bpWin32), spec.RootDir + L"\\lib\\Win32\\release\\");
-  EXPECT_EQ(ide->GetLibDebugFolderName(bpWin32), spec.RootDir + L"\\lib\\Win32\\debug\\");
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
+  EXPECT_EQ(ide->GetLibFolderName(bpWin32), simulated.RootDir + L"\\lib\\Win32\\release\\");
+  EXPECT_EQ(ide->GetLibDebugFolderName(bpWin32), simulated.RootDir + L"\\lib\\Win32\\debug\\");
   EXPECT_TRUE(ide->SupportsNoConfig());
 }
 
 TEST_F(Paths, Bds20WithoutDelphi64RefusesWin64) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   const String expected = L"This installation cannot generate binaries for an unknown platform";
   EXPECT_EQ(UnknownPlatformError([&] { ide->GetLibrarySearchPath(bpWin64); }), expected);
   EXPECT_EQ(UnknownPlatformError([&] { ide->GetRawLibraryBrowsingPath(bpWin64); }), expected);
@@ -131,8 +131,8 @@ TEST_F(Paths, Bds20WithoutDelphi64RefusesWin64) {
 }
 
 TEST_F(Paths, RsVarsOnlyVariableDoesNotTakePartInEvaluation) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
   platform::WriteFileBytes(
       SimulatedEnvOptionsFolder(20) + L"\\EnvOptions.proj",
       platform::ReadFileBytes(SimulatedEnvOptionsFolder(20) + L"\\EnvOptions.proj"));
@@ -141,15 +141,15 @@ TEST_F(Paths, RsVarsOnlyVariableDoesNotTakePartInEvaluation) {
       "<DelphiLibraryPath>[$(LANGDIR)]</DelphiLibraryPath></PropertyGroup></Project>";
   platform::WriteFileBytes(SimulatedEnvOptionsFolder(20) + L"\\EnvOptions.proj",
                            std::vector<uint8_t>(options.begin(), options.end()));
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   EXPECT_EQ(ide->EnvironmentVariables().Values(L"LANGDIR"), L"EN");
   EXPECT_EQ(ide->GetLibrarySearchPath(bpWin32), L"[]");
 }
 
 TEST_F(Paths, MissingEnvOptionsRaisesAndIsTriedAgain) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   const String file = SimulatedEnvOptionsFolder(20) + L"\\EnvOptions.proj";
   const std::vector<uint8_t> saved = platform::ReadFileBytes(file);
   platform::DeleteFile(file);
@@ -159,9 +159,9 @@ TEST_F(Paths, MissingEnvOptionsRaisesAndIsTriedAgain) {
 }
 
 TEST_F(Paths, Bds20CommonProjectsFolderComesFromRsVars) {
-  TSimulatedIde spec = RadStudio();
-  InstallSimulatedIde(spec);
-  auto ide = TIdeBDSInstallation::Create(spec.VersionKeyPath());
+  TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  auto ide = TIdeBDSInstallation::Create(simulated.VersionKeyPath());
   EXPECT_EQ(ide->GetCommonProjectsDir(), SimulatedCommonDir(20));
   EXPECT_EQ(
       ide->GetDefaultProjectsDir(),
