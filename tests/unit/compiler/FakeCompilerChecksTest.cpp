@@ -6,6 +6,7 @@
 
 #include "compiler/IdeDCC32.h"
 #include "fixtures/fakedcc/FakeCompilerFolder.h"
+#include "idetools/IdeFileNames.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
@@ -31,6 +32,13 @@ class FakeCompilerChecks : public ::testing::Test {
                            extra, false);
   }
 
+  // What the compiler printed, for failure messages.
+  std::string Printout() const {
+    std::string text;
+    for (const String& line : Lines) text += ToUtf8(line) + "\n";
+    return text;
+  }
+
   bool Printed(const String& line) const {
     return std::find(Lines.begin(), Lines.end(), line) != Lines.end();
   }
@@ -47,7 +55,7 @@ TEST_F(FakeCompilerChecks, CompleteProjectCompilesWithWarningLines) {
   Touch(Source + L"UnitB.pas");
   WriteProject(
       "{$R *.res}\r\n{$R 'UnitA.dcr'}\r\ncontains\r\n  UnitA in 'UnitA.pas',\r\n  UnitB;\r\n");
-  EXPECT_TRUE(Make());
+  EXPECT_TRUE(Make()) << Printout();
   EXPECT_TRUE(platform::FileExists(Out + L"QRVLib260.bpl"));
   EXPECT_TRUE(platform::FileExists(Out + L"QRVLib260.dcp"));
   EXPECT_TRUE(
@@ -92,7 +100,7 @@ TEST_F(FakeCompilerChecks, MissingComponentResourceFails) {
 
 TEST_F(FakeCompilerChecks, CommentsAreNotRead) {
   WriteProject("// {$R 'Gone.dcr'}\r\n{ contains Gone; }\r\n(* {$R 'Gone.res'} *)\r\ncontains\r\n");
-  EXPECT_TRUE(Make());
+  EXPECT_TRUE(Make()) << Printout();
 }
 
 TEST_F(FakeCompilerChecks, MissingProjectFails) {
