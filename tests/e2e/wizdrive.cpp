@@ -5,6 +5,8 @@
 //
 //   wizdrive wait TITLE               a visible window titled TITLE is there
 //   wizdrive shows TITLE CAPTION      the window shows a button or check box CAPTION
+//   wizdrive has TITLE CAPTION        the same, answered at once without waiting (1: it does not)
+//   wizdrive exists TITLE             a visible window titled TITLE is there now (1: it is not)
 //   wizdrive click TITLE CAPTION      clicks it once it is enabled (a check box toggles)
 //   wizdrive check TITLE CAPTION      checks the check box CAPTION (nothing if it is checked)
 //   wizdrive answer TITLE BUTTON      clicks BUTTON of the dialog TITLE; waits until it is gone
@@ -31,6 +33,11 @@ int Run(const std::vector<String>& a) {
     const HWND window = TWizardDriver::ForWindowTitled(a[2]).Window(a[2]);
     if (!WaitUntil([&] { return TWizardDriver::Visible(window, a[3]); }))
       throw EWizardDriver(L"\"" + a[2] + L"\" does not show \"" + a[3] + L"\"");
+  } else if (a.size() == 4 && command == L"has") {
+    const std::vector<HWND> windows = ProcessWindows(0, a[2]);
+    return !windows.empty() && TWizardDriver::Visible(windows.front(), a[3]) ? 0 : 1;
+  } else if (a.size() == 3 && command == L"exists") {
+    return ProcessWindows(0, a[2]).empty() ? 1 : 0;
   } else if (a.size() == 4 && (command == L"click" || command == L"check")) {
     const HWND window = TWizardDriver::ForWindowTitled(a[2]).Window(a[2]);
     if (command == L"click")
