@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "SetupBuilder.h"
+#include "fixtures/ide/MsBuildRuntime.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "support/TestSupport.h"
@@ -54,10 +55,14 @@ String BuildSampleSetup(int32_t version, const String& folder,
 }
 
 TSimulatedIde InstallRadStudioWithFakeCompiler(const String& rootDir, int bdsVersion) {
+  if (!EnsureMsBuildRuntime()) throw std::runtime_error("no MSBuild runtime can be provided");
   TSimulatedIde ide = RadStudio103(rootDir);
   ide.BdsVersion = bdsVersion;
   ide.VersionKey = std::to_wstring(bdsVersion) + L".0";
   InstallSimulatedIde(ide);
+  // The folders a real installation has for compiled packages.
+  platform::ForceDirectories(SimulatedCommonDir(bdsVersion) + L"\\Bpl");
+  platform::ForceDirectories(SimulatedCommonDir(bdsVersion) + L"\\Dcp");
   if (!platform::CopyFile(QRV_FAKEDCC, rootDir + L"\\bin\\dcc32.exe"))
     throw std::runtime_error("cannot install the fake compiler");
   return ide;

@@ -17,6 +17,20 @@ String WindowText(HWND window) {
   return text;
 }
 
+// The text a control holds, asked of the control itself: for a window of another process the
+// platform's GetWindowText gives only the stored caption, not an edit control's text.
+String ControlText(HWND control) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kDriverTimeoutMs, &length))
+    return String();
+  String text(static_cast<size_t>(length) + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_NORMAL, kDriverTimeoutMs, &copied);
+  text.resize(static_cast<size_t>(copied));
+  return text;
+}
+
 String ClassOf(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
@@ -194,7 +208,7 @@ std::vector<String> TWizardDriver::TextBoxes(HWND window) {
   EachChild(window, [&](HWND child) {
     if (IsWindowVisible(child) && ClassOf(child) == L"Edit" &&
         (GetWindowLongPtrW(child, GWL_STYLE) & ES_MULTILINE) != 0)
-      texts.push_back(WindowText(child));
+      texts.push_back(ControlText(child));
   });
   return texts;
 }

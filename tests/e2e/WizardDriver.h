@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/Exception.h"

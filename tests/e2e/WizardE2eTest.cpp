@@ -2,14 +2,19 @@
 // the tests' Wine prefix beside a simulated RAD Studio 10.3 whose dcc32.exe is the fake compiler,
 // with a report listener on 127.0.0.1. The tests drive it like a user (buttons by caption,
 // dialogs by title) and read outcomes from the registry, the files and the listener only.
-#include <gtest/gtest.h>
-
-#include "E2eWorld.h"
-#include "WizardDriver.h"
-#include "fixtures/report/ReportListener.h"
+// The platform's headers before windows.h, whose A/W macros would rename their file functions.
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "E2eWorld.h"
+#include "SetupReader.h"
+#include "WizardDriver.h"
+#include "fixtures/report/ReportListener.h"
 
 namespace {
 
@@ -38,8 +43,8 @@ class SetupProgram : public ::testing::Test {
 
   // Builds the setup for version and starts it; returns its main window.
   HWND Start(int32_t version = 26) {
-    const String setup = BuildSampleSetup(version, Scratch.Path(), Listener.Address());
-    Process = std::make_unique<TDrivenProcess>(setup);
+    Setup = BuildSampleSetup(version, Scratch.Path(), Listener.Address());
+    Process = std::make_unique<TDrivenProcess>(Setup);
     Driver = std::make_unique<TWizardDriver>(Process->Id());
     return Driver->Window(kTitle);
   }
@@ -69,6 +74,7 @@ class SetupProgram : public ::testing::Test {
 
   testing_support::ScratchFolder Scratch;
   TReportListener Listener;
+  String Setup;
   std::unique_ptr<TDrivenProcess> Process;
   std::unique_ptr<TWizardDriver> Driver;
 };
@@ -141,13 +147,17 @@ TEST_F(SetupProgram, DamagedSetupShowsTheExtractionErrorAndCloses) {
   EXPECT_TRUE(Process->WaitForExit().has_value());
 }
 
-TEST_F(SetupProgram, SetupForRadStudio13NamesItsOwnPackageProject) {
+TEST_F(SetupProgram, SetupForRadStudio13CarriesItsOwnPackageProject) {
   const HWND window = Start(37);
   ASSERT_TRUE(Shows(window, kNext));
-  const std::vector<uint8_t> library = platform::ReadFileBytes(Scratch / L"library\\QRVLib370.dpk");
-  const std::string text(library.begin(), library.end());
-  EXPECT_EQ(text.rfind("package QRVLib370;", 0), 0u);
-  EXPECT_EQ(text.find("QRVLib260"), std::string::npos);
+  std::ostringstream listing;
+  ListSetup(Setup, listing);
+  EXPECT_NE(listing.str().find("Version=37\n"), std::string::npos);
+  EXPECT_NE(listing.str().find("\tQRVLib370.dpk\n"), std::string::npos);
+  EXPECT_NE(listing.str().find("\tQRVLib370.res\n"), std::string::npos);
+  EXPECT_EQ(listing.str().find("QRVLib260"), std::string::npos);
+  const std::vector<uint8_t> project = platform::ReadFileBytes(Scratch / L"library\\QRVLib370.dpk");
+  EXPECT_EQ(std::string(project.begin(), project.end()).rfind("package QRVLib370;", 0), 0u);
 }
 
 }  // namespace

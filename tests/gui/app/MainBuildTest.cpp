@@ -1,6 +1,6 @@
-// The build step's handlers on the real window: the option list the compiler receives for the
-// target installation (a simulated RAD Studio 10.3 with the fake compiler), the log and its
-// warning filter, and the report of the run.
+// The build step's handlers on the real window: the command line the compiler receives for the
+// target installation (the driver quotes the unit scope list like a path) (a simulated RAD
+// Studio 10.3 with the fake compiler), the log and its warning filter, and the report of the run.
 #include "WizardFixture.h"
 #include "compiler/IdeDCC32.h"
 #include "fixtures/fakedcc/FakeCompilerFolder.h"
@@ -18,6 +18,9 @@ class WizardBuildStep : public WizardWindow {
     RemoveSimulatedIdes();
     Ide = RadStudio103(Folder / L"Studio\\20.0");
     InstallSimulatedIde(Ide);
+    // The folders a real installation has for compiled packages.
+    platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Bpl");
+    platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Dcp");
     Catalogue = std::make_unique<TIdeBorRADToolInstallations>();
   }
 
@@ -66,8 +69,8 @@ TEST_F(WizardBuildStep, CompilerReceivesTheInstallersListForRadStudio103) {
   const String destination = L"C:\\Quorvane\\QRVComps\\D26";
   const String expected =
       fake.ExePath() + L" \"" + source + L"QRVLib260.dpk\" --no-config -B -$O- -$W+ -$Y- -M -Q " +
-      L"-H- -W- -NSWinapi;System.Win;Data.Win;Datasnap.Win;Web.Win;Soap.Win;Xml.Win;Bde;System;" +
-      L"Xml;Data;Datasnap;Web;Soap;Vcl;Vcl.Imaging;Vcl.Touch;Vcl.Samples;Vcl.Shell -U\"" + root +
+      L"-H- -W- -NS\"Winapi;System.Win;Data.Win;Datasnap.Win;Web.Win;Soap.Win;Xml.Win;Bde;System;" +
+      L"Xml;Data;Datasnap;Web;Soap;Vcl;Vcl.Imaging;Vcl.Touch;Vcl.Samples;Vcl.Shell\" -U\"" + root +
       L"\\lib\\Win32\\release\" -U\"" + search + L"\" -U\"" + destination + L"\" -I\"" + search +
       L"\" -R\"" + search + L"\" -N0\"" + destination + L"\" -LE\"" + common + L"\\Bpl\" -LN\"" +
       common + L"\\Dcp\"";
