@@ -52,13 +52,14 @@ report_server="127.0.0.1:$(tr -d '\n' <"$work/port")"
 # and the library paths of the IDE's EnvOptions.proj.
 user_key="HKCU\\Software\\Embarcadero\\BDS\\$bds.0"
 installer_key="HKLM\\Software\\Quorvane"
-env_options="$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Embarcadero/BDS/$bds.0/EnvOptions.proj"
+env_options="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Embarcadero/BDS/$bds.0/EnvOptions.proj"
 snapshot() {
   local out="$1" key
   : >"$out"
   for key in "$user_key" "$installer_key"; do
     if wine reg export "$key" "$work/key.reg" /y >/dev/null 2>&1; then
-      iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' >>"$out"
+      iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' | grep -v -e '^Windows Registry' -e '^$' \
+        >>"$out" || true
     fi
   done
   if [ -f "$env_options" ]; then
@@ -78,9 +79,8 @@ fi
 
 snapshot "$work/after.txt"
 echo "== What the installation changed (registry values, EnvOptions.proj paths)"
-if diff -U0 "$work/before.txt" "$work/after.txt" | grep -E '^[-+][^-+]' ; then :; else
-  echo "(nothing)"
-fi
+changes="$(diff -U0 "$work/before.txt" "$work/after.txt" | grep -E '^[-+]([^-+]|$)' || true)"
+echo "${changes:-(nothing)}"
 echo "== Report received by the listener"
 shopt -s nullglob
 reports=("$work"/reports/report-*.http)
