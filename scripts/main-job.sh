@@ -40,6 +40,10 @@ echo "== Installing a simulated RAD Studio (BDS $bds.0) with the fake compiler i
 wine build/win64/tests/fixtures/ide/makeide.exe install "$ide_root" \
   build/win64/tests/fixtures/fakedcc/fakedcc.exe --bds "$bds"
 
+# A clean slate for the installer: no destination remembered from an earlier run, no old files.
+wine reg delete 'HKLM\Software\Quorvane' /f >/dev/null 2>&1 || true
+rm -rf "$WINEPREFIX/drive_c/Quorvane"
+
 echo "== Starting the report listener on 127.0.0.1"
 mkdir -p "$work/reports"
 build/native/tests/fixtures/report/reportlistener "$work/port" "$work/reports" &
