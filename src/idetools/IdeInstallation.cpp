@@ -150,10 +150,6 @@ String TIdeBorRADToolInstallation::GetName() const {
   return Format(L"%s %d", {RadToolName(), FIDEVersionNumber});
 }
 
-void TIdeBorRADToolInstallation::SetOutputCallback(const TTextHandler& Value) {
-  FOutputCallback = Value;
-}
-
 void TIdeBorRADToolInstallation::EnsurePlatformSupported(TIdeBDSPlatform APlatform) const {
   const bool supported =
       (APlatform == bpWin32 &&
