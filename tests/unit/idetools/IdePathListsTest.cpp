@@ -1,6 +1,8 @@
 // The path list rules: merging, splitting, comparing and finding folders.
 #include "CatalogueTestSupport.h"
 #include "idetools/IdePathLists.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -59,7 +61,7 @@ TEST_F(PathLists, ShellNamespaceTextIsResolvedByTheShell) {
   const String folder = FFolder / L"Shell";
   // The desktop's parsing name of the computer, followed by a file system path below it.
   const String shellText = L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}\\" + folder;
-  if (platform::ShellNamespacePath(shellText).empty())
+  if (ShellNamespacePath(shellText).empty())
     GTEST_SKIP() << "the shell does not resolve the computer's name space here";
   EXPECT_TRUE(SamePathText(shellText, folder));
 }
