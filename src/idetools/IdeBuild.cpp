@@ -41,8 +41,7 @@ String JoinedBySpaces(const TStringList& options) {
 }  // namespace
 
 bool TIdeBorRADToolInstallation::BuildDelphiPackage(const String& PackageName,
-                                                    const String& BPLPath,
-                                                    const String& DCPPath) {
+                                                    const String& BPLPath, const String& DCPPath) {
   return BuildDelphiPackage(PackageName, BPLPath, DCPPath, String());
 }
 
@@ -83,8 +82,8 @@ bool TIdeBorRADToolInstallation::BuildCppSource(const String& SourceName, const 
   bool ok = true;
   if (FCommandLineTools.Contains(clProj2Mak)) {
     TIdeBpr2Mak& converter = Bpr2Mak();
-    ok = converter.Execute(JoinedBySpaces(converter.Options()) + L" " +
-                           ExtractFileName(SourceName));
+    ok =
+        converter.Execute(JoinedBySpaces(converter.Options()) + L" " + ExtractFileName(SourceName));
   } else if (!platform::FileExists(makefile)) {
     throw EIdeBorRADException(Format(L"%s not found", {makefile}));
   }
@@ -92,8 +91,8 @@ bool TIdeBorRADToolInstallation::BuildCppSource(const String& SourceName, const 
     TIdeBorlandMake& make = Make();
     if (FMapCreate && make.Options().IndexOf(L"-DMAPFLAGS=-s") < 0)
       make.Options().Add(L"-DMAPFLAGS=-s");
-    ok = make.Execute(Format(L"%s -f%s", {JoinedBySpaces(make.Options()),
-                                          L"\"" + ExtractFileName(makefile) + L"\""}));
+    ok = make.Execute(Format(
+        L"%s -f%s", {JoinedBySpaces(make.Options()), L"\"" + ExtractFileName(makefile) + L"\""}));
   }
   if (ok) ok = ProcessDebugInfo(ProjectBinaryPath(ExtractFilePath(SourceName), SourceName));
   EmitLine(ok ? L"Compilation success" : L"Compilation failure");
@@ -139,23 +138,22 @@ bool TIdeDelphiInstallation::InstallPackage(const String& PackageName, const Str
   return InstallDelphiSource(PackageName, BPLPath, DCPPath);
 }
 
-bool TIdeBorRADToolInstallation::UninstallPackage(const String& PackageName,
-                                                  const String& BPLPath, const String& DCPPath) {
+bool TIdeBorRADToolInstallation::UninstallPackage(const String& PackageName, const String& BPLPath,
+                                                  const String& DCPPath) {
   return IsCppSource(PackageName, L".bpk", L".dpk", kPackageExtensionMessage)
              ? UninstallCppSource(PackageName, BPLPath, DCPPath)
              : UninstallDelphiSource(PackageName, BPLPath, DCPPath);
 }
 
-bool TIdeBorRADToolInstallation::InstallIDEPackage(const String& PackageName,
-                                                   const String& BPLPath, const String& DCPPath) {
+bool TIdeBorRADToolInstallation::InstallIDEPackage(const String& PackageName, const String& BPLPath,
+                                                   const String& DCPPath) {
   return IsCppSource(PackageName, L".bpk", L".dpk", kIdePackageExtensionMessage)
              ? InstallCppIdeSource(PackageName, BPLPath, DCPPath)
              : InstallDelphiIdeSource(PackageName, BPLPath, DCPPath);
 }
 
 bool TIdeBorRADToolInstallation::UninstallIDEPackage(const String& PackageName,
-                                                     const String& BPLPath,
-                                                     const String& DCPPath) {
+                                                     const String& BPLPath, const String& DCPPath) {
   return IsCppSource(PackageName, L".bpk", L".dpk", kIdePackageExtensionMessage)
              ? UninstallCppIdeSource(PackageName, BPLPath, DCPPath)
              : UninstallDelphiIdeSource(PackageName, BPLPath, DCPPath);

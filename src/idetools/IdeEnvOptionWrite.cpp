@@ -14,8 +14,9 @@ void SaveKeepingBackup(const String& file, const std::function<void()>& save) {
   const String backup = file + L".bak";
   platform::DeleteFile(backup);
   if (!platform::RenameFile(file, backup)) {
-    throw EInOutError(Format(L"Cannot rename %s to %s: %s",
-                             {file, backup, platform::SystemErrorMessage(platform::LastErrorCode())}));
+    throw EInOutError(
+        Format(L"Cannot rename %s to %s: %s",
+               {file, backup, platform::SystemErrorMessage(platform::LastErrorCode())}));
   }
   try {
     save();

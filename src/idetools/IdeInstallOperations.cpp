@@ -65,8 +65,7 @@ bool TIdeBorRADToolInstallation::RunUninstall(const wchar_t* FirstLine, const St
 }
 
 bool TIdeBorRADToolInstallation::InstallDelphiSource(const String& PackageName,
-                                                     const String& BPLPath,
-                                                     const String& DCPPath) {
+                                                     const String& BPLPath, const String& DCPPath) {
   return RunInstall(
       L"Installing package %s", PackageName, true,
       [&] { return BuildDelphiPackage(PackageName, BPLPath, DCPPath); },
@@ -76,8 +75,8 @@ bool TIdeBorRADToolInstallation::InstallDelphiSource(const String& PackageName,
       L"Installation of package finished");
 }
 
-bool TIdeBorRADToolInstallation::InstallCppSource(const String& PackageName,
-                                                  const String& BPLPath, const String& DCPPath) {
+bool TIdeBorRADToolInstallation::InstallCppSource(const String& PackageName, const String& BPLPath,
+                                                  const String& DCPPath) {
   return RunInstall(
       L"Installing package %s", PackageName, true,
       [&] { return BuildCppPackage(PackageName, BPLPath, DCPPath); },
@@ -100,8 +99,7 @@ bool TIdeBorRADToolInstallation::InstallDelphiIdeSource(const String& PackageNam
 }
 
 bool TIdeBorRADToolInstallation::InstallCppIdeSource(const String& PackageName,
-                                                     const String& BPLPath,
-                                                     const String& DCPPath) {
+                                                     const String& BPLPath, const String& DCPPath) {
   return RunInstall(
       L"Installing ide package %s", PackageName, true,
       [&] { return BuildCppPackage(PackageName, BPLPath, DCPPath); },
@@ -146,8 +144,7 @@ bool TIdeBorRADToolInstallation::UninstallDelphiSource(const String& PackageName
 }
 
 bool TIdeBorRADToolInstallation::UninstallCppSource(const String& PackageName,
-                                                    const String& BPLPath,
-                                                    const String& DCPPath) {
+                                                    const String& BPLPath, const String& DCPPath) {
   const String binary = ProjectBinaryPath(BPLPath, PackageName);
   return RunUninstall(
       L"Uninstalling package %s", PackageName, binary,
@@ -171,8 +168,8 @@ bool TIdeBorRADToolInstallation::UninstallCppIdeSource(const String& PackageName
   const String binary = ProjectBinaryPath(BPLPath, PackageName);
   return RunUninstall(
       L"Uninstalling ide package %s", PackageName, binary,
-      InterfaceFiles(DCPPath, BaseName(binary), true),
-      [&] { return UnregisterIDEPackage(binary); }, L"Uninstallation of ide package finished");
+      InterfaceFiles(DCPPath, BaseName(binary), true), [&] { return UnregisterIDEPackage(binary); },
+      L"Uninstallation of ide package finished");
 }
 
 bool TIdeBorRADToolInstallation::UninstallDelphiExpertSource(const String& ProjectName,

@@ -17,8 +17,8 @@ std::vector<String> ReadSourceLines(const String& fileName) {
   const std::vector<uint8_t> bytes = platform::ReadFileBytes(fileName);
   String text;
   if (bytes.size() >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
-    text = FromUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()) + 3,
-                                     bytes.size() - 3));
+    text = FromUtf8(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()) + 3, bytes.size() - 3));
   } else if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
     for (size_t i = 2; i + 1 < bytes.size(); i += 2)
       text += static_cast<wchar_t>(bytes[i] | (bytes[i + 1] << 8));

@@ -51,9 +51,10 @@ void TIdeBorRADToolIdePackages::ReadPackages() {
   ReadSection(kDisabledPackages, FDisabledPackages);
   ReadSection(kExperts, FExperts);
   for (TIdePackageEntry& package : FKnownPackages) {
-    package.Disabled = std::any_of(
-        FDisabledPackages.begin(), FDisabledPackages.end(),
-        [&](const TIdePackageEntry& disabled) { return SameTextAscii(disabled.Name, package.Name); });
+    package.Disabled = std::any_of(FDisabledPackages.begin(), FDisabledPackages.end(),
+                                   [&](const TIdePackageEntry& disabled) {
+                                     return SameTextAscii(disabled.Name, package.Name);
+                                   });
   }
 }
 
@@ -92,7 +93,7 @@ bool TIdeBorRADToolIdePackages::AddExpert(const String& FileName, const String& 
 }
 
 bool TIdeBorRADToolIdePackages::RemoveEntry(const wchar_t* Section, const TPackageList& List,
-                                           bool PathIsValue, const String& FileName) {
+                                            bool PathIsValue, const String& FileName) {
   for (const TIdePackageEntry& entry : List) {
     if (!NamesFile(PathIsValue ? entry.Value : entry.Name, FileName)) continue;
     const String valueName = entry.Name;  // the lists are read again below

@@ -9,8 +9,8 @@
 namespace {
 
 String LongForm(const String& text) {
-  const String resolved = text.find(L"::") != String::npos ? ShellNamespacePath(text)
-                                                           : LongPathName(text);
+  const String resolved =
+      text.find(L"::") != String::npos ? ShellNamespacePath(text) : LongPathName(text);
   return resolved.empty() ? text : resolved;
 }
 
@@ -79,8 +79,7 @@ bool TIdeBorRADToolInstallation::AddToPathList(TPathGetter Getter, TPathSetter S
 }
 
 bool TIdeBorRADToolInstallation::RemoveFromPathList(TPathGetter Getter, TPathSetter Setter,
-                                                    const String& Path,
-                                                    TIdeBDSPlatform APlatform) {
+                                                    const String& Path, TIdeBDSPlatform APlatform) {
   EnsurePlatformSupported(APlatform);
   TStringList list;
   TStringList items;

@@ -76,8 +76,7 @@ bool TIdeBorRADToolInstallation::RegisterExpert(const String& BinaryFileName,
   return true;
 }
 
-bool TIdeBorRADToolInstallation::RegisterExpert(const String& ProjectName,
-                                                const String& OutputDir,
+bool TIdeBorRADToolInstallation::RegisterExpert(const String& ProjectName, const String& OutputDir,
                                                 const String& Description) {
   return RegisterExpert(ProjectBinaryPath(OutputDir, ProjectName), Description);
 }
@@ -99,8 +98,7 @@ TIdeBorRADToolIdePackages& TIdeBorRADToolInstallation::IdePackages() {
   return *FIdePackages;
 }
 
-bool TIdeBDSInstallation::RegisterPackage(const String& BinaryFileName,
-                                          const String& Description) {
+bool TIdeBDSInstallation::RegisterPackage(const String& BinaryFileName, const String& Description) {
   if (IDEVersionNumber() > 2) CleanPackageCache(BinaryFileName);
   return TIdeBorRADToolInstallation::RegisterPackage(BinaryFileName, Description);
 }

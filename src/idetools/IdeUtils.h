@@ -245,8 +245,8 @@ class TIdeBorRADToolInstallation {
                   const std::function<bool(const String& Description)>& Register,
                   const wchar_t* LastLine);
   bool RunUninstall(const wchar_t* FirstLine, const String& Source, const String& BinaryFileName,
-                    const std::vector<String>& OtherFiles,
-                    const std::function<bool()>& Unregister, const wchar_t* LastLine);
+                    const std::vector<String>& OtherFiles, const std::function<bool()>& Unregister,
+                    const wchar_t* LastLine);
   // Deletes a file that exists, with its progress lines; true when it is gone.
   bool DeleteNamedFile(const String& FileName);
   bool BuildCppSource(const String& SourceName, const wchar_t* Extension,
