@@ -93,13 +93,15 @@ std::optional<uint64_t> FileSize(const String& path) {
 
 std::vector<FoundFile> FindFiles(const String& mask) {
   std::vector<FoundFile> found;
+  const String folder = mask.substr(0, mask.find_last_of(L"\\/") + 1);
   WIN32_FIND_DATAW data{};
   TFindHandle find(::FindFirstFileW(mask.c_str(), &data));
   if (!find.Valid()) return found;
   do {
     const String name = data.cFileName;
     if (name == L"." || name == L"..") continue;
-    found.push_back({name, data.cAlternateFileName, data.dwFileAttributes,
+    const uint32_t attributes = data.dwFileAttributes | ForcedFoundAttributes(folder + name);
+    found.push_back({name, data.cAlternateFileName, attributes,
                      (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
   } while (::FindNextFileW(find.Get(), &data));
   return found;
