@@ -121,6 +121,15 @@ TFileStream::TFileStream(const String& path, Mode mode) : FPath(path) {
   const DWORD access = mode == Mode::OpenRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   const DWORD share = mode == Mode::OpenRead ? FILE_SHARE_READ : 0;
   const DWORD disposition = mode == Mode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+  // Windows refuses to replace a read-only file; Wine run by the superuser would not.
+  if (mode != Mode::OpenRead) {
+    const auto attributes = FileAttributes(path);
+    if (attributes && (*attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (*attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      ::SetLastError(ERROR_ACCESS_DENIED);
+      Fail(mode == Mode::Create ? L"Cannot create file" : L"Cannot open file", path);
+    }
+  }
   HANDLE handle = ::CreateFileW(path.c_str(), access, share, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
