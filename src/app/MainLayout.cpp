@@ -94,6 +94,7 @@ void TFrmMain::BuildWindow() {
   BuildHeader();
   BuildNotebook();
   BuildButtons();
+  BuildDestinationChange();
 }
 
 void TFrmMain::BuildHeader() {

@@ -195,6 +195,13 @@ class TApplication : public TApplicationCore {
     if (FMainForm == nullptr) FMainForm = raw;
     return raw;
   }
+  // Takes a form the application keeps (and frees when it ends) without making it the main form.
+  template <typename F>
+  F* AddForm(std::unique_ptr<F> form) {
+    F* raw = form.get();
+    FForms.push_back(std::move(form));
+    return raw;
+  }
   // Shows the main form and handles messages until the application terminates.
   void Run();
   // Marks the application terminating and posts WM_QUIT, so every message loop ends.
