@@ -266,8 +266,15 @@ HTREEITEM TShellTreeView::Locate(const TItemIdList& target, bool expand) {
   if (level == chain.end()) return nullptr;
   for (++level; level != chain.end(); ++level) {
     if (expand) Expand(node);
-    node = ChildOf(node, *level);
-    if (node == nullptr) return nullptr;
+    HTREEITEM child = ChildOf(node, *level);
+    if (child == nullptr && expand) {
+      // The folder may have appeared since the parent was listed.
+      RefreshFolder(node);
+      Expand(node);
+      child = ChildOf(node, *level);
+    }
+    if (child == nullptr) return nullptr;
+    node = child;
   }
   return node;
 }

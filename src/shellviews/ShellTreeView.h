@@ -9,8 +9,9 @@
 //   - Path: the parsing name of the selected folder (the full path of a file-system folder; see
 //     ShellItems.h for the desktop), empty when nothing is selected. Setting it expands the
 //     ancestors and selects the folder, which fires OnChange; selecting the selected folder does
-//     nothing. A path the shell cannot parse, or that does not lie under the root, raises
-//     EShellTreeError "Error setting path: "%s"".
+//     nothing. An ancestor listed before the folder existed is read again from the shell. A path
+//     the shell cannot parse, or that does not lie under the root, raises EShellTreeError "Error
+//     setting path: "%s"".
 //   - RefreshFolder re-reads a node's children from the shell under the wait cursor, keeping the
 //     expanded nodes below it, the selection and the topmost visible row.
 // The tree owns one node record per item (its item ID list and, once bound, its shell folder),

@@ -40,7 +40,8 @@ class FormSaver : public ::testing::Test {
     return TQoFormSaverStore(TQoRootKeys::HKeyCurrentUser, Key).Read(name);
   }
   void Store(const TQoFormRecord& record) {
-    ASSERT_TRUE(TQoFormSaverStore(TQoRootKeys::HKeyCurrentUser, Key).Write(L"FrmSaverProbe", record));
+    ASSERT_TRUE(
+        TQoFormSaverStore(TQoRootKeys::HKeyCurrentUser, Key).Write(L"FrmSaverProbe", record));
   }
   String Key;
 };
