@@ -14,8 +14,10 @@
 #include "WindowDriver.h"
 #include "components/ExSelectFolder.h"
 #include "components/FrmExSelFolder.h"
+#include "components/QoFormSaverRecord.h"
 #include "components/QoMsgDlg.h"
 #include "platform/Files.h"
+#include "platform/Registry.h"
 #include "shellviews/ShellTreeView.h"
 
 namespace {
@@ -425,6 +427,48 @@ TEST_F(SelectFolder, OpeningBrowsingAndClosingManyTimesLeaksNothing) {
       static_cast<size_t>(before.WorkingSet), static_cast<size_t>(after.WorkingSet),
       static_cast<unsigned long>(before.Gdi), static_cast<unsigned long>(after.Gdi),
       static_cast<unsigned long>(before.User), static_cast<unsigned long>(after.User));
+}
+
+}  // namespace
+
+namespace {
+
+// Runs the probe program beside this test with the arguments; its exit code, or -1.
+int RunProbe(const String& arguments) {
+  wchar_t self[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  String program(self);
+  program.erase(program.find_last_of(L'\\') + 1);
+  program += L"folder_dialog_probe.exe";
+  String commandLine = L"\"" + program + L"\" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process))
+    return -1;
+  ::WaitForSingleObject(process.hProcess, 60000);
+  DWORD code = 0;
+  ::GetExitCodeProcess(process.hProcess, &code);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return static_cast<int>(code);
+}
+
+TEST(FolderDialogPosition, IsRememberedAcrossTwoRunsOfTheProgram) {
+  const String key = L"SOFTWARE\\Quorvane\\Talvekor\\Forms";
+  if (auto forms = platform::RegistryKey::Open(platform::RegRoot::CurrentUser, key))
+    forms->DeleteValue(L"FrmExSelFolder");
+  testing_support::ScratchFolder folder;
+  ASSERT_EQ(RunProbe(L"move 123 77"), 0);
+  const auto stored = TQoFormSaverStore(TQoRootKeys::HKeyCurrentUser, key).Read(L"FrmExSelFolder");
+  ASSERT_TRUE(stored.has_value());
+  EXPECT_EQ(stored->Left, 123);
+  EXPECT_EQ(stored->Top, 77);
+  const String report = folder / L"report.txt";
+  ASSERT_EQ(RunProbe(L"report \"" + report + L"\""), 0);
+  const auto bytes = platform::ReadFileBytes(report);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "123 77");
 }
 
 }  // namespace
