@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 #include "core/String.h"
@@ -24,6 +25,9 @@ struct TInstallerState {
   String ComponentList;
   // Whether the payload carries source files; sent in the report (ReadSetupDescriptor).
   bool SourceFlag = false;
+  // The report server, HOST[:PORT], when the descriptor names one (an empty value turns the
+  // report off); without the key the program's built-in default applies (ReadSetupDescriptor).
+  std::optional<String> ReportServer;
   // Bare file names of the unpacked files in archive order, duplicates kept (UnpackArchive).
   TStringList ExtractedFiles;
 

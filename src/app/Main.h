@@ -23,6 +23,8 @@ class TQoGauge;
 class TQoMsgDlg;
 class TQoRegManager;
 class THeaderPicture;
+class TIdeBorlandCommandLineTool;
+class TIdeBorRADToolInstallation;
 
 class TFrmMain : public TForm {
  public:
@@ -55,6 +57,16 @@ class TFrmMain : public TForm {
   void BtnAlterarClick(TComponent* sender);
   // Shows the remembered destination for the target version (and locks it), or the default.
   void LoadDestination();
+
+  // Build step (MainBuild.cpp). BuildTarget is the installation the build works on; the
+  // handlers read it. CompilerBeforeExecute gives the compiler the installer's whole option list
+  // (the driver's OnBeforeExecute); CompilerOutputLine appends a line of the build's output to
+  // the log, except the W1057/W1058 warnings (the installation's output callback).
+  void CompilerBeforeExecute(TIdeBorlandCommandLineTool& Tool);
+  void CompilerOutputLine(const String& Line);
+  // Posts the report of this run with the log; never fails visibly.
+  void SendInstallationReport(bool Failed);
+  TIdeBorRADToolInstallation* BuildTarget = nullptr;
 
   // Header.
   THeaderPicture* ImgCabecalho = nullptr;

@@ -27,6 +27,15 @@ void CheckRecords(TFileStream& archive) {
   }
 }
 
+// A value read from the descriptor, or none when the key is absent. No value read from an INI
+// file holds a line break, so a default with one marks the absence.
+std::optional<String> ReadOptionalString(const platform::TIniFile& file, const String& section,
+                                         const String& key) {
+  const String absent = L"\n<absent>";
+  const String value = file.ReadString(section, key, absent);
+  return value == absent ? std::nullopt : std::optional<String>(value);
+}
+
 }  // namespace
 
 EPayloadError::EPayloadError(const String& reason)
@@ -99,4 +108,5 @@ void ReadSetupDescriptor(TInstallerState& state) {
   state.UnitList = descriptor.ReadString(L"COMPONENTS", L"Files", L"");
   state.ComponentList = descriptor.ReadString(L"COMPONENTS", L"Names", L"");
   state.SourceFlag = descriptor.ReadInteger(L"COMPONENTS", L"Source", 0) != 0;
+  state.ReportServer = ReadOptionalString(descriptor, L"SETUP", L"ReportServer");
 }

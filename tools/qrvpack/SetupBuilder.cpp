@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/PayloadFormat.h"
+#include "app/ReportServer.h"
 #include "core/Format.h"
 #include "core/LibFunctions.h"
 #include "core/StringList.h"
@@ -184,9 +185,11 @@ std::vector<String> ArchiveOrder(const std::vector<String>& files, const String&
 
 std::string DescriptorText(const TBuildOptions& options, const String& unitList) {
   const std::string eol = "\r\n";
+  const std::string reportServer =
+      options.ReportServer ? "ReportServer=" + ToUtf8(*options.ReportServer) + eol : "";
   return "[SETUP]" + eol + "Version=" + std::to_string(options.Version) + eol +
-         "Package=" + DescriptorValue(options.Package, L"--package") + eol + "[COMPONENTS]" + eol +
-         "Source=" + (options.Source ? "1" : "0") + eol +
+         "Package=" + DescriptorValue(options.Package, L"--package") + eol + reportServer +
+         "[COMPONENTS]" + eol + "Source=" + (options.Source ? "1" : "0") + eol +
          "Files=" + DescriptorValue(unitList, L"--files") + eol +
          "Names=" + DescriptorValue(options.Names, L"--names") + eol;
 }
@@ -205,6 +208,12 @@ void BuildSetup(const TBuildOptions& options) {
   const String unitList = options.Files.value_or(DefaultUnitList(files));
   CheckUnitList(unitList, L"--files");
   CheckUnitList(options.Names, L"--names");
+  if (options.ReportServer && !options.ReportServer->empty() &&
+      !ParseReportServer(*options.ReportServer))
+    throw EQrvpackError(
+        Format(L"--report-server takes HOST or HOST:PORT (port 1 to 65535), "
+               L"not \"%s\"",
+               {*options.ReportServer}));
   const std::string descriptor = DescriptorText(options, unitList);
 
   std::vector<TArchiveEntry> entries;

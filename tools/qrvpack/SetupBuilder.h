@@ -28,6 +28,8 @@ struct TBuildOptions {
   bool Source = true;
   std::optional<String> Files;  // |A|B|; by default every unit (".pas") of From, sorted by name
   String Names;                 // |X|Y|
+  // SETUP ReportServer: HOST[:PORT], or empty to turn the report off; no key when not given.
+  std::optional<String> ReportServer;
 };
 
 void BuildSetup(const TBuildOptions& options);

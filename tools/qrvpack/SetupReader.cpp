@@ -27,6 +27,7 @@ void PrintDescriptor(const TInstallerState& state, std::ostream& out) {
       << "Source=" << (state.SourceFlag ? 1 : 0) << "\n"
       << "Files=" << ToUtf8(state.UnitList) << "\n"
       << "Names=" << ToUtf8(state.ComponentList) << "\n";
+  if (state.ReportServer) out << "ReportServer=" << ToUtf8(*state.ReportServer) << "\n";
 }
 
 void PrintFile(int64_t size, const String& name, std::ostream& out) {
