@@ -17,6 +17,7 @@
 #include "ui/StdCtrls.h"
 
 class TExNotebook;
+class TExSelectFolder;
 class TExNotebookPage;
 class TQoFindFile;
 class TQoGauge;
@@ -52,6 +53,9 @@ class TFrmMain : public TForm {
   void BtnVoltarClick(TComponent* sender);
   void BtnCancelarClick(TComponent* sender);
   void ChxContratoClick(TComponent* sender);
+  // Lets the user choose another destination with SelPasta1 (starting from the destination when
+  // it exists, else "C:\"); a confirmed folder becomes the destination and Next takes the focus.
+  void BtnAlterarClick(TComponent* sender);
   // Shows the remembered destination for the target version (and locks it), or the default.
   void LoadDestination();
   // Sets TargetIndex to the first installation of the target version; reports when none.
@@ -126,6 +130,7 @@ class TFrmMain : public TForm {
   TQoMsgDlg* MsgDlg1 = nullptr;
   TQoRegManager* RegMan1 = nullptr;
   TQoFindFile* FndFile1 = nullptr;
+  TExSelectFolder* SelPasta1 = nullptr;
 
  private:
   // MainLayout.cpp: the window and its controls, from top to bottom.
@@ -141,6 +146,8 @@ class TFrmMain : public TForm {
   void BuildButtons();
   void BuildComponents();
   void ConnectHandlers();
+  // MainDestino.cpp: the folder dialog behind BtnAlterar, and its click handler.
+  void BuildDestinationChange();
 
   // Marks the run finished and asks the window to close once its messages are handled.
   void FinishAndClose();

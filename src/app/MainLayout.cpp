@@ -95,6 +95,7 @@ void TFrmMain::BuildWindow() {
   BuildHeader();
   BuildNotebook();
   BuildButtons();
+  BuildDestinationChange();
 }
 
 void TFrmMain::BuildHeader() {

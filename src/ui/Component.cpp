@@ -35,6 +35,10 @@ TComponent* TComponent::FindComponent(const String& name) const {
   return nullptr;
 }
 
+void TComponent::NotifyOwnerDestroying() {
+  for (TComponent* c : std::vector<TComponent*>(FComponents)) c->OwnerDestroying();
+}
+
 bool TComponent::Destroying() const {
   for (const TComponent* c = this; c != nullptr; c = c->FOwner) {
     if (c->FDestroying) return true;

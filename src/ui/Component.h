@@ -48,6 +48,11 @@ class TComponent {
  protected:
   // Marks the component as being destroyed; destructors of derived classes call it first.
   void BeginDestroy() { FDestroying = true; }
+  // Tells each owned component that this owner is about to be destroyed, while it is still
+  // whole (a form calls it first in its destructor), so that a component can read it one last
+  // time.
+  void NotifyOwnerDestroying();
+  virtual void OwnerDestroying() {}
 
  private:
   TComponent* FOwner;

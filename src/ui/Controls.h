@@ -324,9 +324,12 @@ class TWinControl : public TControl {
   void WndProc(TMessage& message) override;
   // The original window procedure of the window (DefWindowProc for the toolkit's classes).
   void DefaultHandler(TMessage& message);
-  // Notifications the parent passes on: WM_COMMAND/WM_NOTIFY codes for this control, and the
+  // Notifications the parent passes on: WM_COMMAND codes for this control, and the
   // WM_CTLCOLOR* request (return the background brush, or null for the default).
   virtual void CommandNotify(WORD code);
+  // A WM_NOTIFY from this control's window, passed on by its parent; true when handled, with
+  // result as the message's answer.
+  virtual bool Notify(const NMHDR& header, LRESULT& result);
   virtual HBRUSH ControlColor(HDC dc);
   // The rectangle aligned children share; panels shrink it by their borders.
   virtual void AdjustClientRect(RECT& rect) const;

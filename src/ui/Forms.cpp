@@ -17,6 +17,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
   BeginDestroy();
+  NotifyOwnerDestroying();
   SetActiveControl(nullptr);
   Screen().RemoveForm(this);
   if (UiApplication().MainForm() == this) UiApplication().SetMainForm(nullptr);
@@ -49,10 +50,10 @@ DWORD TForm::WindowStyle() const {
       style |= WS_POPUP;
       break;
     case TFormBorderStyle::bsSingle:
-      style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+      style |= WS_OVERLAPPED | WS_CAPTION;
       break;
     case TFormBorderStyle::bsSizeable:
-      style |= WS_OVERLAPPEDWINDOW;
+      style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
       break;
     case TFormBorderStyle::bsDialog:
       style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -61,8 +62,61 @@ DWORD TForm::WindowStyle() const {
       style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
       break;
   }
+  if (FBorderStyle == TFormBorderStyle::bsSingle || FBorderStyle == TFormBorderStyle::bsSizeable) {
+    if (FBorderIcons.Contains(TBorderIcon::biSystemMenu)) {
+      style |= WS_SYSMENU;
+      if (FBorderIcons.Contains(TBorderIcon::biMinimize)) style |= WS_MINIMIZEBOX;
+      if (FBorderIcons.Contains(TBorderIcon::biMaximize)) style |= WS_MAXIMIZEBOX;
+    }
+  }
   if (!Enabled()) style |= WS_DISABLED;
   return style;
+}
+
+void TForm::SetBorderIcons(TBorderIcons value) {
+  if (value == FBorderIcons) return;
+  FBorderIcons = value;
+  if (!HandleAllocated()) return;
+  constexpr LONG_PTR iconStyles = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  const LONG_PTR style = ::GetWindowLongPtrW(Handle(), GWL_STYLE);
+  ::SetWindowLongPtrW(Handle(), GWL_STYLE,
+                      (style & ~iconStyles) | (static_cast<LONG_PTR>(WindowStyle()) & iconStyles));
+  ::SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+TWindowState TForm::WindowState() const {
+  if (!Showing()) return FWindowState;
+  if (::IsIconic(HandleIfAllocated())) return TWindowState::wsMinimized;
+  if (::IsZoomed(HandleIfAllocated())) return TWindowState::wsMaximized;
+  return TWindowState::wsNormal;
+}
+
+int TForm::ShowCommand() const {
+  switch (FWindowState) {
+    case TWindowState::wsMinimized:
+      return SW_SHOWMINIMIZED;
+    case TWindowState::wsMaximized:
+      return SW_SHOWMAXIMIZED;
+    case TWindowState::wsNormal:
+      break;
+  }
+  return SW_SHOWNORMAL;
+}
+
+void TForm::SetWindowState(TWindowState value) {
+  FWindowState = value;
+  if (Showing()) ::ShowWindow(Handle(), ShowCommand());
+}
+
+void TForm::SetConstraints(const TSizeConstraints& value) {
+  FConstraints = value;
+  SetBounds(Left(), Top(), Width(), Height());
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+  TWinControl::SetBounds(left, top, FConstraints.ConstrainWidth(width),
+                         FConstraints.ConstrainHeight(height));
 }
 
 DWORD TForm::WindowExStyle() const {
@@ -176,7 +230,7 @@ void TForm::VisibleChanged() {
     if (OnShow) OnShow(this);
     if (!Visible())  // OnShow hid or closed the form again
       return;
-    ::ShowWindow(window, SW_SHOWNORMAL);
+    ::ShowWindow(window, ShowCommand());
     if (FActiveControl != nullptr && FActiveControl->CanFocus())
       ::SetFocus(FActiveControl->Handle());
     else if (!SelectFirst())
@@ -394,6 +448,23 @@ void TForm::WndProc(TMessage& message) {
       } else if (OnDeactivate) {
         OnDeactivate(this);
       }
+      break;
+    case WM_GETMINMAXINFO: {
+      DefaultHandler(message);
+      auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+      if (FConstraints.MinWidth() > 0) info->ptMinTrackSize.x = FConstraints.MinWidth();
+      if (FConstraints.MinHeight() > 0) info->ptMinTrackSize.y = FConstraints.MinHeight();
+      if (FConstraints.MaxWidth() > 0) info->ptMaxTrackSize.x = FConstraints.MaxWidth();
+      if (FConstraints.MaxHeight() > 0) info->ptMaxTrackSize.y = FConstraints.MaxHeight();
+      return;
+    }
+    case WM_SIZE:
+      if (message.WParam == SIZE_MINIMIZED)
+        FWindowState = TWindowState::wsMinimized;
+      else if (message.WParam == SIZE_MAXIMIZED)
+        FWindowState = TWindowState::wsMaximized;
+      else if (message.WParam == SIZE_RESTORED)
+        FWindowState = TWindowState::wsNormal;
       break;
     case WM_DPICHANGED: {
       const int dpi = LOWORD(message.WParam);

@@ -25,11 +25,14 @@
 
 #include "platform/Application.h"
 #include "ui/Controls.h"
+#include "ui/FormPlacement.h"
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow };
 enum class TPosition { poDesigned, poScreenCenter, poDesktopCenter, poMainFormCenter };
 enum class TFormStyle { fsNormal, fsStayOnTop };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize };
+using TBorderIcons = TSet<TBorderIcon>;
 
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
@@ -49,6 +52,18 @@ class TForm : public TWinControl {
   void SetFormStyle(TFormStyle value);
   bool KeyPreview() const { return FKeyPreview; }
   void SetKeyPreview(bool value) { FKeyPreview = value; }
+  // The buttons of the caption bar (sizeable and single borders; dialog borders have neither
+  // minimize nor maximize). Applied at once to a window that exists.
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons value);
+  // Normal, minimized or maximized; a hidden form takes the state when it is shown.
+  TWindowState WindowState() const;
+  void SetWindowState(TWindowState value);
+  // Limits of the form's size, kept consistent (FormPlacement.h); the form's size is brought
+  // within them at once, and the user cannot size the window beyond them.
+  const TSizeConstraints& Constraints() const { return FConstraints; }
+  void SetConstraints(const TSizeConstraints& value);
+  void SetBounds(int left, int top, int width, int height) override;
 
   // The client size, whatever the frame of the border style.
   RECT ClientRect() const override;
@@ -120,8 +135,13 @@ class TForm : public TWinControl {
   bool PressButtonFor(WPARAM key);
   DWORD WindowStyle() const;
   DWORD WindowExStyle() const;
+  int ShowCommand() const;
 
   TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+  TBorderIcons FBorderIcons{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize,
+                            TBorderIcon::biMaximize};
+  TWindowState FWindowState = TWindowState::wsNormal;
+  TSizeConstraints FConstraints;
   TPosition FPosition = TPosition::poDesigned;
   TFormStyle FFormStyle = TFormStyle::fsNormal;
   bool FKeyPreview = false;
@@ -173,6 +193,13 @@ class TApplication : public TApplicationCore {
     F* raw = form.get();
     FForms.push_back(std::move(form));
     if (FMainForm == nullptr) FMainForm = raw;
+    return raw;
+  }
+  // Takes a form the application keeps (and frees when it ends) without making it the main form.
+  template <typename F>
+  F* AddForm(std::unique_ptr<F> form) {
+    F* raw = form.get();
+    FForms.push_back(std::move(form));
     return raw;
   }
   // Shows the main form and handles messages until the application terminates.

@@ -438,6 +438,10 @@ void TWinControl::PaintTo(HDC dc, int x, int y) {
 
 void TWinControl::CommandNotify(WORD) {}
 
+bool TWinControl::Notify(const NMHDR&, LRESULT&) {
+  return false;
+}
+
 HBRUSH TWinControl::ControlColor(HDC dc) {
   ::SetTextColor(dc, ColorToRGB(Font().Color()));
   ::SetBkColor(dc, ColorToRGB(Color()));
@@ -585,6 +589,17 @@ void TWinControl::WndProc(TMessage& message) {
         }
       }
       break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+      if (TWinControl* child = ControlOfWindow(header->hwndFrom)) {
+        LRESULT result = 0;
+        if (child->Notify(*header, result)) {
+          message.Result = result;
+          return;
+        }
+      }
+      break;
+    }
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
