@@ -30,3 +30,7 @@ class FormatArg {
 };
 
 String Format(const String& format, std::initializer_list<FormatArg> args);
+
+// The decimal text of a number, as %d gives it (std::to_wstring would link the C library's whole
+// printf into the Windows program).
+String IntToStr(int64_t value);
