@@ -21,8 +21,9 @@ inline constexpr const wchar_t* kDescriptorFileName = L"instalar.inf";
 inline constexpr int64_t kTrailerSize = 8;
 // Longest record name, in ANSI bytes.
 inline constexpr size_t kMaxRecordNameBytes = 255;
-// Size of the pieces in which archive data is read and written.
-inline constexpr size_t kPayloadChunkSize = 1024;
+// Largest piece in which payload data is read and written: large enough that the copies reach
+// the system in few calls, fixed so that memory does not grow with the payload.
+inline constexpr size_t kPayloadChunkSize = 1024 * 1024;
 
 class EPayloadDamaged : public Exception {
  public:
@@ -76,6 +77,7 @@ class TArchiveReader {
   int FRecordNumber = 0;
 };
 
-// Copies count bytes from the current position of `from` to `to` in pieces of
-// kPayloadChunkSize; raises EInOutError when `from` ends early or a write fails.
+// Copies count bytes from the current position of `from` to `to` through one buffer of the
+// smaller of count and kPayloadChunkSize bytes; raises EInOutError when `from` ends early or a
+// write fails.
 void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count);

@@ -1,8 +1,10 @@
 // Extraction speed and memory: a setup with a 16 MiB and then a 64 MiB payload is extracted
-// and its time printed beside a plain copy of the same bytes; the peak memory of the process
-// must not grow with the payload, since extraction holds one 1024-byte chunk at a time.
+// and its time printed beside a plain copy of the same bytes (goal: at most 3 times the copy);
+// the peak memory of the process must not grow with the payload, since extraction holds one
+// buffer of at most 1 MiB at a time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -67,29 +69,38 @@ double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Extracts a setup of payloadMiB MiB; returns the growth of the peak memory in KiB.
+// Extracts a setup of payloadMiB MiB three times, alternating with a plain copy, and prints the
+// fastest of each (the machine may be busy with other work); returns the growth of the peak
+// memory in KiB.
 uint64_t MeasureExtraction(int64_t payloadMiB) {
+  constexpr int kRounds = 3;
   testing_support::ScratchFolder scratch;
-  platform::ForceDirectories(scratch / L"out");
   const String setup = scratch / L"setup.exe";
   WriteSetup(setup, payloadMiB);
 
   const uint64_t peakBefore = PeakMemoryKiB();
-  TInstallerState state;
-  const Clock::time_point extractStart = Clock::now();
-  ExtractPayloadTo(state, setup, scratch / L"out");
-  const double extractMs = MillisecondsSince(extractStart);
-  const uint64_t peakAfter = PeakMemoryKiB();
-  EXPECT_EQ(state.ExtractedFiles.Count(), payloadMiB * kMiB / kFileSize);
+  double extractMs = 1e300;
+  double copyMs = 1e300;
+  for (int round = 0; round < kRounds; ++round) {
+    const String folder = scratch / Format(L"out%d", {round});
+    platform::ForceDirectories(folder);
+    TInstallerState state;
+    const Clock::time_point extractStart = Clock::now();
+    ExtractPayloadTo(state, setup, folder);
+    extractMs = std::min(extractMs, MillisecondsSince(extractStart));
+    EXPECT_EQ(state.ExtractedFiles.Count(), payloadMiB * kMiB / kFileSize);
 
-  const Clock::time_point copyStart = Clock::now();
-  CopyPlain(setup, scratch / L"copy.exe");
-  const double copyMs = MillisecondsSince(copyStart);
+    const Clock::time_point copyStart = Clock::now();
+    CopyPlain(setup, scratch / Format(L"copy%d.exe", {round}));
+    copyMs = std::min(copyMs, MillisecondsSince(copyStart));
+  }
+  const uint64_t peakAfter = PeakMemoryKiB();
 
   std::printf(
-      "payload %3lld MiB: extraction %8.1f ms, plain copy of the same bytes %8.1f ms; "
-      "peak memory %llu KiB before, %llu KiB after (growth %llu KiB)\n",
-      static_cast<long long>(payloadMiB), extractMs, copyMs,
+      "payload %3lld MiB: extraction %8.1f ms, plain copy of the same bytes %8.1f ms "
+      "(%.1f times the copy; goal at most 3); peak memory %llu KiB before, %llu KiB after "
+      "(growth %llu KiB)\n",
+      static_cast<long long>(payloadMiB), extractMs, copyMs, extractMs / copyMs,
       static_cast<unsigned long long>(peakBefore), static_cast<unsigned long long>(peakAfter),
       static_cast<unsigned long long>(peakAfter - peakBefore));
   return peakAfter - peakBefore;
