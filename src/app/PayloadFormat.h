@@ -23,7 +23,7 @@ inline constexpr int64_t kTrailerSize = 8;
 inline constexpr size_t kMaxRecordNameBytes = 255;
 // Largest piece in which payload data is read and written: large enough that the copies reach
 // the system in few calls, fixed so that memory does not grow with the payload.
-inline constexpr size_t kPayloadChunkSize = 1024 * 1024;
+inline constexpr size_t kPayloadChunkSize = 64 * 1024;
 
 class EPayloadDamaged : public Exception {
  public:

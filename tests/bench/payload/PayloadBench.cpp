@@ -1,7 +1,7 @@
 // Extraction speed and memory: a setup with a 16 MiB and then a 64 MiB payload is extracted
 // and its time printed beside a plain copy of the same bytes (goal: at most 3 times the copy);
 // the peak memory of the process must not grow with the payload, since extraction holds one
-// buffer of at most 1 MiB at a time.
+// buffer of at most 64 KiB at a time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
