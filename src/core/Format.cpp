@@ -203,9 +203,9 @@ class Formatter {
         return Pad(Integer(d, arg), d);
       case L's':
       case L'S': {
-        const auto* s = std::get_if<String>(&arg.Value());
+        const auto* s = std::get_if<std::wstring_view>(&arg.Value());
         if (s == nullptr) Fail();
-        String text = d.precision >= 0 ? s->substr(0, d.precision) : *s;
+        String text(d.precision >= 0 ? s->substr(0, d.precision) : *s);
         return Pad(text, d);
       }
       case L'f':
