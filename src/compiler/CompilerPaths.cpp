@@ -83,3 +83,11 @@ bool MoveFileReplacing(const String& from, const String& to) {
   if (platform::RenameFile(from, to)) return true;
   return platform::CopyFile(from, to) && platform::DeleteFile(from);
 }
+
+TCurrentFolderChange::TCurrentFolderChange(const String& folder) : FSaved(CurrentFolder()) {
+  SetCurrentFolder(folder);
+}
+
+TCurrentFolderChange::~TCurrentFolderChange() {
+  SetCurrentFolder(FSaved);
+}

@@ -1,6 +1,6 @@
 // Path arithmetic and file moves of the compiler drivers, beside the catalogue's file-name
 // helpers (idetools/IdeFileNames.h). Paths are Windows paths (see platform/Files.h). Only
-// SameFolder and MoveFileReplacing touch the disk; nothing raises.
+// SameFolder, MoveFileReplacing and TCurrentFolderChange touch the disk; nothing raises.
 #pragma once
 
 #include <functional>
@@ -25,6 +25,18 @@ bool SameFolder(const String& a, const String& b);
 String MapPathList(const String& list, const std::function<String(const String&)>& change);
 // The short (8.3) form of an existing path; the path itself where there is none.
 String ShortPathOrSelf(const String& path);
+
+// Makes a folder current for as long as it lives, then the one that was current before.
+class TCurrentFolderChange {
+ public:
+  explicit TCurrentFolderChange(const String& folder);
+  TCurrentFolderChange(const TCurrentFolderChange&) = delete;
+  TCurrentFolderChange& operator=(const TCurrentFolderChange&) = delete;
+  ~TCurrentFolderChange();
+
+ private:
+  String FSaved;
+};
 
 // Moves a file over any file of the target name: a rename first, and when that fails a copy
 // (overwriting) followed, once the copy succeeded, by the deletion of the source.

@@ -10,20 +10,6 @@
 
 namespace {
 
-// Makes a folder current for as long as it lives, then the one that was current before.
-class TCurrentFolderChange {
- public:
-  explicit TCurrentFolderChange(const String& folder) : FSaved(CurrentFolder()) {
-    SetCurrentFolder(folder);
-  }
-  TCurrentFolderChange(const TCurrentFolderChange&) = delete;
-  TCurrentFolderChange& operator=(const TCurrentFolderChange&) = delete;
-  ~TCurrentFolderChange() { SetCurrentFolder(FSaved); }
-
- private:
-  String FSaved;
-};
-
 // Moves the source's ".cfg" to its backup name for as long as it lives, and back afterwards.
 class TConfigFileAside {
  public:

@@ -73,13 +73,17 @@ bool TIdeBDSInstallation::GetValid() const {
           platform::FileExists(GetRADStudioVarsFileName(RootDir(), IDEVersionNumber())));
 }
 
-String TIdeBDSInstallation::ReadEnvOption(const String& Name, TIdeBDSPlatform APlatform, bool Raw) {
+void TIdeBDSInstallation::EnsureMsBuildSupported() const {
   if (IDEVersionNumber() < 5) {
     throw EIdeBorRADException(
         Format(L"Query of RsVars for %s %d reported the following error \"%s\"",
                {BDSProductName(IDEVersionNumber()), IDEVersionNumber(),
                 L"MSBuild is not supported by this IDE"}));
   }
+}
+
+String TIdeBDSInstallation::ReadEnvOption(const String& Name, TIdeBDSPlatform APlatform, bool Raw) {
+  EnsureMsBuildSupported();
   const String fileName = EnvOptionsFileName();
   const String environmentProj = EnvironmentProjFileName();
   std::unique_ptr<TIdeMsBuildParser> parser =

@@ -33,6 +33,11 @@ void TIdeConfigData::WriteString(const String& section, const String& ident, con
   }
 }
 
+bool TIdeConfigData::DeleteValue(const String& section, const String& ident) {
+  auto key = platform::RegistryKey::Open(FRoot, SectionPath(section));
+  return key && key->DeleteValue(ident);
+}
+
 bool TIdeConfigData::SectionExists(const String& section) const {
   return platform::RegistryKey::Exists(FRoot, SectionPath(section));
 }

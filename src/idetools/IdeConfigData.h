@@ -19,6 +19,8 @@ class TIdeConfigData {
 
   String ReadString(const String& section, const String& ident, const String& defaultValue) const;
   void WriteString(const String& section, const String& ident, const String& value);
+  // Deletes the value; false when it or the section does not exist or cannot be deleted.
+  bool DeleteValue(const String& section, const String& ident);
   bool SectionExists(const String& section) const;
   // Value names of the section, in index order; empty when it does not exist.
   std::vector<String> ReadSection(const String& section) const;

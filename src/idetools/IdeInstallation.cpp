@@ -78,8 +78,10 @@ void TIdeBorRADToolInstallation::LoadInstallationInfo(TIdeBorRADToolKind AKind) 
       FIDEVersionNumberStr = Format(L"c%d", {n});
       break;
     case brBorlandDevStudio:
+      // RAD Studio 13 (BDS 37) left the old numbering: its Delphi version is its key number.
       FIDEVersionNumberStr = n == 1              ? String(L"cs1")
                              : n >= 7 && n <= 12 ? Format(L"d%d", {n + 7})
+                             : n == 37           ? String(L"d37")
                                                  : Format(L"d%d", {n + 6});
       break;
   }
@@ -146,10 +148,6 @@ bool TIdeBorRADToolInstallation::GetValid() const {
 
 String TIdeBorRADToolInstallation::GetName() const {
   return Format(L"%s %d", {RadToolName(), FIDEVersionNumber});
-}
-
-void TIdeBorRADToolInstallation::SetOutputCallback(const TTextHandler& Value) {
-  FOutputCallback = Value;
 }
 
 void TIdeBorRADToolInstallation::EnsurePlatformSupported(TIdeBDSPlatform APlatform) const {

@@ -1,5 +1,5 @@
-// Path getters of the registry-kept generations (Delphi, C++Builder, and BDS 1-4 through the
-// BDS class): the values of the "Library" and "Debugging" sections.
+// Path getters and setters of the registry-kept generations (Delphi, C++Builder, and BDS 1-4
+// through the BDS class): the values of the "Library" and "Debugging" sections.
 #include "IdeUtils.h"
 
 String TIdeBorRADToolInstallation::ReadLibrarySetting(const String& Ident) const {
@@ -31,6 +31,24 @@ String TIdeBorRADToolInstallation::GetDebugDCUPath(TIdeBDSPlatform APlatform) {
 
 String TIdeBorRADToolInstallation::GetRawDebugDCUPath(TIdeBDSPlatform APlatform) {
   return GetDebugDCUPath(APlatform);
+}
+
+void TIdeBorRADToolInstallation::SetRawLibrarySearchPath(TIdeBDSPlatform APlatform,
+                                                         const String& Value) {
+  EnsurePlatformSupported(APlatform);
+  FConfigData->WriteString(L"Library", L"Search Path", Value);
+}
+
+void TIdeBorRADToolInstallation::SetRawLibraryBrowsingPath(TIdeBDSPlatform APlatform,
+                                                           const String& Value) {
+  EnsurePlatformSupported(APlatform);
+  FConfigData->WriteString(L"Library", L"Browsing Path", Value);
+}
+
+void TIdeBorRADToolInstallation::SetRawDebugDCUPath(TIdeBDSPlatform APlatform,
+                                                    const String& Value) {
+  EnsurePlatformSupported(APlatform);
+  FConfigData->WriteString(L"Debugging", L"Debug DCUs Path", Value);
 }
 
 String TIdeBorRADToolInstallation::GetBPLOutputPath(TIdeBDSPlatform APlatform) {

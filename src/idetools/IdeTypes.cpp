@@ -4,6 +4,7 @@
 
 namespace {
 
+// Rows 1 to 21 in order, then the generations whose key numbers continue past the old sequence.
 constexpr TIdeBDSVersionInfo kBDSVersionTable[21] = {
     {L"C#Builder", L"1.0", 0, 1, 1, L"71"},
     {L"Delphi", L"8", 15.0, 8, 7, L"71"},
@@ -28,10 +29,25 @@ constexpr TIdeBDSVersionInfo kBDSVersionTable[21] = {
     {L"RAD Studio", L"10.4", 34.0, 27, 27, L"270"},
 };
 
+struct TLaterBDSRow {
+  int Bds;
+  TIdeBDSVersionInfo Info;
+};
+
+constexpr TLaterBDSRow kLaterBDSRows[] = {
+    {22, {L"RAD Studio", L"11", 35.0, 28, 28, L"280"}},
+    {23, {L"RAD Studio", L"12", 36.0, 29, 29, L"290"}},
+    {37, {L"RAD Studio", L"13", 37.0, 37, 37, L"370"}},
+};
+
 }  // namespace
 
 const TIdeBDSVersionInfo* BDSVersionInfo(int n) {
-  return n >= 1 && n <= 21 ? &kBDSVersionTable[n - 1] : nullptr;
+  if (n >= 1 && n <= 21) return &kBDSVersionTable[n - 1];
+  for (const TLaterBDSRow& row : kLaterBDSRows) {
+    if (row.Bds == n) return &row.Info;
+  }
+  return nullptr;
 }
 
 String BDSProductName(int n) {

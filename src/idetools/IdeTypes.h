@@ -72,9 +72,10 @@ struct TIdeBDSVersionInfo {
   const wchar_t* CoreIdeSuffix;
 };
 
-// The row of BDS number n (1 to 21); nullptr outside that range. Row 13 exists but is empty.
+// The row of BDS number n (1 to 23, and 37); nullptr for any other number. Row 13 exists but is
+// empty.
 const TIdeBDSVersionInfo* BDSVersionInfo(int n);
-// The product name of row n, or "Borland Developer Studio" outside 1..21.
+// The product name of row n, or "Borland Developer Studio" for a number without a row.
 String BDSProductName(int n);
 
 // "Win32", "Win64", "OSX32".

@@ -6,7 +6,7 @@
 namespace platform {
 namespace {
 
-std::array<int, 3> gCountdown{};  // 0: no failure armed
+std::array<int, 4> gCountdown{};  // 0: no failure armed
 
 int& Countdown(FaultKind kind) {
   return gCountdown[static_cast<size_t>(kind)];

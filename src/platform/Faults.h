@@ -6,7 +6,7 @@
 
 namespace platform {
 
-enum class FaultKind { FileWrite, FileRename, PipeRead };
+enum class FaultKind { FileWrite, FileRename, PipeRead, RegistryWrite };
 
 void FailNth(FaultKind kind, int n);
 void ClearFaults();

@@ -47,7 +47,9 @@ std::vector<FoundFile> FindFiles(const String& mask);
 // The short (8.3) form of an existing path; the path itself when the platform has none.
 String ShortPathName(const String& path);
 
-// Whole-file helpers; ReadFileBytes raises EInOutError, WriteFileBytes too.
+// Whole-file helpers; ReadFileBytes raises EInOutError, WriteFileBytes too. WriteFileBytes
+// writes in blocks of kFileWriteBlockSize bytes (one write per block, the last one shorter).
+constexpr size_t kFileWriteBlockSize = 64 * 1024;
 std::vector<uint8_t> ReadFileBytes(const String& path);
 void WriteFileBytes(const String& path, const std::vector<uint8_t>& bytes);
 

@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include <algorithm>
+
 #include "core/Exception.h"
 
 namespace platform {
@@ -13,7 +15,8 @@ std::vector<uint8_t> ReadFileBytes(const String& path) {
 
 void WriteFileBytes(const String& path, const std::vector<uint8_t>& bytes) {
   TFileStream file(path, TFileStream::Mode::Create);
-  if (!bytes.empty()) file.Write(bytes.data(), bytes.size());
+  for (size_t done = 0; done < bytes.size(); done += kFileWriteBlockSize)
+    file.Write(bytes.data() + done, std::min(kFileWriteBlockSize, bytes.size() - done));
 }
 
 void TFileStream::ReadExact(void* buffer, size_t count) {

@@ -16,6 +16,10 @@ bool SetCurrentFolder(const String& path);
 // existing entry. A path without a drive is taken relative to the current folder.
 String ExpandPathName(const String& path, bool longNames);
 String LongPathName(const String& path);
+// A text of the shell's name space ("::{GUID}\..."), resolved by the shell: the item's file
+// system path when it has one, else its desktop-absolute parsing name. Empty when the shell
+// cannot resolve the text, and always where there is no shell (natively).
+String ShellNamespacePath(const String& text);
 // LongPathName of the running program's own file.
 String ProgramFileName();
 // The running program's file as the loader reports it.

@@ -36,6 +36,17 @@ void DescribeWin32(TIdeBorRADToolInstallation& ide, String& out) {
   AddLine(out, L"SupportsNoConfig", BoolText(ide.SupportsNoConfig()));
 }
 
+// One line per known package: its library path, its description, and whether it is switched
+// off in the IDE.
+void DescribeKnownPackages(TIdeBorRADToolInstallation& ide, String& out) {
+  const TIdeBorRADToolIdePackages& packages = ide.IdePackages();
+  for (int i = 0; i < packages.Count(); ++i) {
+    AddLine(out, L"Known package",
+            packages.PackageFileNames(i) + L" | " + packages.PackageDescriptions(i) + L" | " +
+                (packages.PackageDisabled(i) ? L"disabled" : L"enabled"));
+  }
+}
+
 }  // namespace
 
 String DescribeInstallation(TIdeBorRADToolInstallation& ide) {
@@ -55,6 +66,7 @@ String DescribeInstallation(TIdeBorRADToolInstallation& ide) {
     const TIdeBorPersonalities personalities = ide.Personalities();
     if (personalities.Contains(bpDelphi32) || personalities.Contains(bpBCBuilder32))
       DescribeWin32(ide, out);
+    DescribeKnownPackages(ide, out);
   } catch (const Exception& e) {
     AddLine(out, L"Error", e.Message());
   } catch (const std::exception& e) {

@@ -41,3 +41,7 @@ String FromNativePath(const String& nativePath) {
   }
   return nativePath;
 }
+
+String ShellNamespacePath(const String&) {
+  return String();
+}

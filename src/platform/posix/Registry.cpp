@@ -7,6 +7,8 @@
 #include <map>
 #include <memory>
 
+#include "platform/Faults.h"
+
 namespace platform {
 namespace {
 
@@ -153,6 +155,7 @@ std::optional<RegValue> RegistryKey::ReadValue(const String& name) const {
 }
 
 bool RegistryKey::WriteValue(const String& name, const RegValue& value) {
+  if (ShouldFail(FaultKind::RegistryWrite)) return false;
   Node* node = AsNode(FHandle);
   if (node == nullptr) return false;
   const auto it = node->FindValue(name);

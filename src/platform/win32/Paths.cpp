@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <objbase.h>
+#include <shlobj.h>
+
 #include "platform/Paths.h"
 
 String SystemTempFolder() {
@@ -48,4 +51,30 @@ String FromNativePath(const String& nativePath) {
     return ExtractFileDrive(CurrentFolder()) + path;
   }
   return CurrentFolder() + path;
+}
+
+namespace {
+
+// The shell's name of an item list in one of its forms; empty when it has none in that form.
+String ShellItemName(PCIDLIST_ABSOLUTE item, SIGDN form) {
+  PWSTR name = nullptr;
+  if (FAILED(::SHGetNameFromIDList(item, form, &name))) return String();
+  String result(name);
+  ::CoTaskMemFree(name);
+  return result;
+}
+
+}  // namespace
+
+String ShellNamespacePath(const String& text) {
+  const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  PIDLIST_ABSOLUTE item = nullptr;
+  String result;
+  if (SUCCEEDED(::SHParseDisplayName(text.c_str(), nullptr, &item, 0, nullptr))) {
+    result = ShellItemName(item, SIGDN_FILESYSPATH);
+    if (result.empty()) result = ShellItemName(item, SIGDN_DESKTOPABSOLUTEPARSING);
+    ::CoTaskMemFree(item);
+  }
+  if (SUCCEEDED(com)) ::CoUninitialize();
+  return result;
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/Faults.h"
+
 namespace platform {
 namespace {
 
@@ -180,6 +182,7 @@ std::optional<RegValue> RegistryKey::ReadValue(const String& name) const {
 }
 
 bool RegistryKey::WriteValue(const String& name, const RegValue& value) {
+  if (ShouldFail(FaultKind::RegistryWrite)) return false;
   return ::RegSetValueExW(Key(FHandle), name.c_str(), 0, NativeType(value.type), value.data.data(),
                           static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
 }

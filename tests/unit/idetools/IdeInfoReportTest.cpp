@@ -42,3 +42,23 @@ TEST_F(IdeInfoReport, ErrorOfOneInstallationStaysInItsBlock) {
       String::npos);
   EXPECT_NE(second.find(L"SupportsNoConfig: True\n"), String::npos);
 }
+
+TEST_F(IdeInfoReport, KnownPackagesAreListedWithDescriptionAndState) {
+  const TSimulatedIde simulated = RadStudio();
+  InstallSimulatedIde(simulated);
+  const String key = simulated.VersionKeyPath();
+  WriteUserValue(key + L"\\Known Packages", L"C:\\Bpl\\QRVLib260.bpl",
+                 L"'QRV Library - Components'");
+  WriteUserValue(key + L"\\Known Packages", L"$(BDS)\\bin\\dclOld260.bpl", L"Old components");
+  WriteUserValue(key + L"\\Disabled Packages", L"$(BDS)\\bin\\dclOld260.bpl", L"Old components");
+  TIdeBorRADToolInstallations catalogue;
+  const String report = DescribeCatalogue(catalogue);
+  EXPECT_NE(report.find(L"Known package: C:\\Bpl\\QRVLib260.bpl | 'QRV Library - Components' | "
+                        L"enabled\n"),
+            String::npos)
+      << report;
+  EXPECT_NE(report.find(L"Known package: " + simulated.RootDir +
+                        L"\\bin\\dclOld260.bpl | Old components | disabled\n"),
+            String::npos)
+      << report;
+}
