@@ -25,9 +25,7 @@ class FormatArg {
   FormatArg(const String& value) : FValue(std::wstring_view(value)) {}
   FormatArg(const wchar_t* value) : FValue(std::wstring_view(value)) {}
 
-  const std::variant<int64_t, uint64_t, double, std::wstring_view>& Value() const {
-    return FValue;
-  }
+  const std::variant<int64_t, uint64_t, double, std::wstring_view>& Value() const { return FValue; }
 
  private:
   std::variant<int64_t, uint64_t, double, std::wstring_view> FValue;
