@@ -4,10 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <random>
 
 #include "core/String.h"
 #include "core/StringList.h"
+#include "idetools/IdeUtils.h"
 
 struct TInstallerState {
   // Folder that holds the unpacked payload, without a trailing backslash (ExtractPayload).
@@ -24,10 +27,15 @@ struct TInstallerState {
   String ComponentList;
   // Whether the payload carries source files; sent in the report (ReadSetupDescriptor).
   bool SourceFlag = false;
+  // The report server, HOST[:PORT], when the descriptor names one (an empty value turns the
+  // report off); without the key the program's built-in default applies (ReadSetupDescriptor).
+  std::optional<String> ReportServer;
   // Bare file names of the unpacked files in archive order, duplicates kept (UnpackArchive).
   TStringList ExtractedFiles;
 
-  // The IDE installation catalogue joins the state here, beside TargetIndex.
+  // The IDE installations found in the registry, in discovery order (created by FormCreate,
+  // freed by FormClose); null when the catalogue could not be read.
+  std::unique_ptr<TIdeBorRADToolInstallations> Installations;
 
   // Index of the target installation in the catalogue; -1 when none (SelectInstallation).
   int32_t TargetIndex = -1;

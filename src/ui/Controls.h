@@ -71,6 +71,8 @@ constexpr UINT CM_EXIT = CM_BASE + 5;
 constexpr UINT CM_RELEASE = CM_BASE + 6;
 constexpr UINT CM_COLORCHANGED = CM_BASE + 7;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 8;
+// A memo shows the lines appended since the last time it was idle (TMemoLines::Add).
+constexpr UINT CM_SHOWPENDINGLINES = CM_BASE + 9;
 
 // Modal results (ShowModal, TButton::ModalResult).
 using TModalResult = int;

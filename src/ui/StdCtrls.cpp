@@ -148,6 +148,49 @@ void TMemo::SetScrollBars(TScrollStyle value) {
   RecreateWnd();
 }
 
+void TMemo::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CM_SHOWPENDINGLINES:
+      ShowPendingLines();
+      return;
+    case WM_SETTEXT:
+      FPendingLines.clear();  // the new text replaces them as well
+      break;
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case EM_GETLINECOUNT:
+    case EM_GETLINE:
+    case EM_LINEINDEX:
+    case EM_LINELENGTH:
+    case EM_LINEFROMCHAR:
+      ShowPendingLines();
+      break;
+    default:
+      break;
+  }
+  TCustomEdit::WndProc(message);
+}
+
+void TMemo::ShowPendingLines() {
+  if (FPendingLines.empty() || !HandleAllocated()) return;
+  String lines;
+  lines.swap(FPendingLines);  // reading the text below comes back here: nothing is pending then
+  AppendToWindow(lines);
+}
+
+void TMemo::AppendToWindow(const String& text) {
+  HWND window = Handle();
+  const int length = ::GetWindowTextLengthW(window);
+  String addition = text;
+  if (length > 0) {
+    const LRESULT lastLine = ::SendMessageW(window, EM_GETLINECOUNT, 0, 0) - 1;
+    const LRESULT lastLineStart = ::SendMessageW(window, EM_LINEINDEX, lastLine, 0);
+    if (lastLineStart != length) addition.insert(0, L"\r\n");
+  }
+  ::SendMessageW(window, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+  ::SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
+}
+
 bool TMemo::WantsKey(const MSG& msg) {
   if (msg.wParam == VK_ESCAPE) return false;
   if (msg.wParam == VK_RETURN) return !ReadOnly() && FWantReturns;
@@ -169,17 +212,15 @@ String TMemoLines::Strings(int index) const {
 }
 
 void TMemoLines::Add(const String& line) {
-  String text = FMemo.Text();
-  String addition = line + L"\r\n";
-  if (!text.empty() && text.back() != L'\n') addition.insert(0, L"\r\n");
   if (!FMemo.HandleAllocated()) {
-    FMemo.SetText(text + addition);
+    String text = FMemo.Text();
+    if (!text.empty() && text.back() != L'\n') text += L"\r\n";
+    FMemo.SetText(text + line + L"\r\n");
     return;
   }
-  HWND window = FMemo.Handle();
-  const auto end = static_cast<WPARAM>(::GetWindowTextLengthW(window));
-  ::SendMessageW(window, EM_SETSEL, end, static_cast<LPARAM>(end));
-  ::SendMessageW(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
+  if (FMemo.FPendingLines.empty()) ::PostMessageW(FMemo.Handle(), CM_SHOWPENDINGLINES, 0, 0);
+  FMemo.FPendingLines += line;
+  FMemo.FPendingLines += L"\r\n";
 }
 
 void TMemoLines::Clear() {

@@ -86,7 +86,10 @@ class TMemoLines {
   explicit TMemoLines(TMemo& memo) : FMemo(memo) {}
   int Count() const;
   String Strings(int index) const;
-  // Appends a line at the end (and shows it: the caret moves there).
+  // Appends a line at the end (and shows it: the caret moves there). While the memo has a
+  // window, lines appended in a row are collected and go into the window together when its
+  // thread next handles messages, or as soon as anyone reads the text: an append costs the same
+  // however long the text already is, which a long build log needs.
   void Add(const String& line);
   void Clear();
   String Text() const;
@@ -115,10 +118,16 @@ class TMemo : public TCustomEdit {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
 
  private:
   friend class TMemoLines;
+  // Appends text to the window's text at its end, after a line break when the text lacks one.
+  void AppendToWindow(const String& text);
+  // Puts the collected lines into the window.
+  void ShowPendingLines();
   TMemoLines FLines;
+  String FPendingLines;  // appended lines not yet in the window, each ended by CR LF
   bool FWordWrap = true;
   bool FWantReturns = true;
   TScrollStyle FScrollBars = TScrollStyle::ssNone;

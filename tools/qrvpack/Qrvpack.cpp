@@ -12,7 +12,8 @@ namespace {
 
 const char* const kUsage =
     "usage: qrvpack build --stub STUB --from DIR --version N [--package TEXT] [--source 0|1]\n"
-    "                     [--files \"|A|B|\"] [--names \"|X|Y|\"] -o SETUP\n"
+    "                     [--files \"|A|B|\"] [--names \"|X|Y|\"] [--report-server HOST[:PORT]]\n"
+    "                     -o SETUP\n"
     "       qrvpack list SETUP\n"
     "       qrvpack extract SETUP DIR\n";
 
@@ -33,8 +34,9 @@ TBuildOptions ParseBuild(const std::vector<String>& arguments) {
   std::map<String, String> values;
   for (size_t i = 1; i < arguments.size(); i += 2) {
     const String& option = arguments[i];
-    static const std::vector<String> known = {L"--stub",   L"--from",  L"--version", L"--package",
-                                              L"--source", L"--files", L"--names",   L"-o"};
+    static const std::vector<String> known = {L"--stub",    L"--from",          L"--version",
+                                              L"--package", L"--source",        L"--files",
+                                              L"--names",   L"--report-server", L"-o"};
     if (std::find(known.begin(), known.end(), option) == known.end())
       throw EUsage(Format(L"unknown option \"%s\"", {option}));
     if (i + 1 >= arguments.size()) throw EUsage(Format(L"%s needs a value", {option}));
@@ -58,6 +60,7 @@ TBuildOptions ParseBuild(const std::vector<String>& arguments) {
   }
   if (values.contains(L"--files")) options.Files = values[L"--files"];
   options.Names = values[L"--names"];
+  if (values.contains(L"--report-server")) options.ReportServer = values[L"--report-server"];
   return options;
 }
 

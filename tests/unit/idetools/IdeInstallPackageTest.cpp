@@ -42,7 +42,7 @@ TEST_F(InstallPackage, InstallerRunReportsEveryStepInOrderAndRegistersThePackage
       L"Cleaning ok",         L"Registering package " + library,
       L"Registration ok",     L"Installation of package finished"};
   EXPECT_EQ(std::vector<String>(Lines.end() - 6, Lines.end()), tail);
-  EXPECT_EQ(Lines.size(), 10u) << "the fake compiler writes one banner line";
+  EXPECT_EQ(Lines.size(), 12u) << "the fake compiler writes two banner lines and a summary";
 
   EXPECT_EQ(UserValue(L"Known Packages", library), kDescription);
   EXPECT_FALSE(platform::RegistryKey::Exists(platform::RegRoot::CurrentUser,

@@ -23,6 +23,8 @@ class InstallTest : public CatalogueTest {
     Dcp = Fake.MakeFolder(L"Dcp");
     Package = Destination + L"QRVLib260.dpk";
     WritePackage("{$DESCRIPTION 'QRV Library - Components'}");
+    // The package's own resource, which the compiler looks for as {$R *.res} asks.
+    WriteTextFile(Destination + L"QRVLib260.res", "resource");
   }
 
   // The package source with the directive lines given.

@@ -1,0 +1,163 @@
+// The real setup program, packed by qrvpack from the sample library, run as its own process in
+// the tests' Wine prefix beside a simulated RAD Studio 10.3 whose dcc32.exe is the fake compiler,
+// with a report listener on 127.0.0.1. The tests drive it like a user (buttons by caption,
+// dialogs by title) and read outcomes from the registry, the files and the listener only.
+// The platform's headers before windows.h, whose A/W macros would rename their file functions.
+#include "platform/Files.h"
+#include "platform/Registry.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "E2eWorld.h"
+#include "SetupReader.h"
+#include "WizardDriver.h"
+#include "fixtures/report/ReportListener.h"
+
+namespace {
+
+constexpr const wchar_t* kTitle = L"QRV Library";
+constexpr const wchar_t* kConfirmation = L"Confirmação";
+constexpr const wchar_t* kError = L"Erro";
+constexpr const wchar_t* kNext = L"&Avançar";
+constexpr const wchar_t* kBack = L"&Voltar";
+constexpr const wchar_t* kCancel = L"&Cancelar";
+constexpr const wchar_t* kInstall = L"&Instalar";
+constexpr const wchar_t* kChange = L"A&lterar...";
+constexpr const wchar_t* kAgree =
+    L"Sim, concordo e aceito todos os termos e condições desse Contrato";
+
+class SetupProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetWorld();
+    InstallRadStudioWithFakeCompiler(Scratch / L"Studio\\20.0");
+  }
+
+  void TearDown() override {
+    Process.reset();
+    ResetWorld();
+  }
+
+  // Builds the setup for version and starts it; returns its main window.
+  HWND Start(int32_t version = 26) {
+    Setup = BuildSampleSetup(version, Scratch.Path(), Listener.Address());
+    Process = std::make_unique<TDrivenProcess>(Setup);
+    Driver = std::make_unique<TWizardDriver>(Process->Id());
+    return Driver->Window(kTitle);
+  }
+
+  // Waits until the wizard shows the button, visible and enabled or not.
+  static bool Shows(HWND window, const String& caption) {
+    return WaitUntil([&] { return TWizardDriver::Visible(window, caption); });
+  }
+
+  // From the welcome page to the confirmation page, accepting the agreement.
+  void WalkToConfirmation(HWND window) {
+    TWizardDriver::Click(window, kNext);
+    ASSERT_TRUE(Shows(window, kAgree));
+    TWizardDriver::Check(window, kAgree);
+    TWizardDriver::Click(window, kNext);
+    ASSERT_TRUE(Shows(window, kChange));
+    TWizardDriver::Click(window, kNext);
+    ASSERT_TRUE(Shows(window, kInstall));
+  }
+
+  static void RememberDestination(const String& folder) {
+    auto key = platform::RegistryKey::Create(platform::RegRoot::LocalMachine,
+                                             L"SOFTWARE\\Quorvane\\QRVComps");
+    ASSERT_TRUE(key.has_value());
+    ASSERT_TRUE(key->WriteString(L"Caminho D26", folder));
+  }
+
+  testing_support::ScratchFolder Scratch;
+  TReportListener Listener;
+  String Setup;
+  std::unique_ptr<TDrivenProcess> Process;
+  std::unique_ptr<TWizardDriver> Driver;
+};
+
+TEST_F(SetupProgram, WelcomePageOffersNextButNotBack) {
+  const HWND window = Start();
+  ASSERT_TRUE(Shows(window, kNext));
+  EXPECT_TRUE(TWizardDriver::Enabled(window, kNext));
+  EXPECT_FALSE(TWizardDriver::Enabled(window, kBack));
+  EXPECT_TRUE(TWizardDriver::Enabled(window, kCancel));
+}
+
+TEST_F(SetupProgram, AgreementGatesNextAndPagesLeadToTheInstallButton) {
+  const HWND window = Start();
+  TWizardDriver::Click(window, kNext);
+  ASSERT_TRUE(Shows(window, kAgree));
+  EXPECT_FALSE(TWizardDriver::Enabled(window, kNext));
+  EXPECT_FALSE(TWizardDriver::TextBoxes(window).empty());  // the agreement's text
+  TWizardDriver::Check(window, kAgree);
+  EXPECT_TRUE(WaitUntil([&] { return TWizardDriver::Enabled(window, kNext); }));
+  TWizardDriver::Click(window, kNext);
+  ASSERT_TRUE(Shows(window, kChange));
+  EXPECT_TRUE(TWizardDriver::Enabled(window, kChange));
+  TWizardDriver::Click(window, kNext);
+  ASSERT_TRUE(Shows(window, kInstall));
+  TWizardDriver::Click(window, kBack);
+  EXPECT_TRUE(Shows(window, kNext));
+  EXPECT_FALSE(TWizardDriver::Visible(window, kInstall));
+}
+
+TEST_F(SetupProgram, CancelAnsweredYesEndsTheProgram) {
+  const HWND window = Start();
+  WalkToConfirmation(window);
+  TWizardDriver::Click(window, kCancel);
+  Driver->Answer(kConfirmation, L"&Sim");
+  EXPECT_EQ(Process->WaitForExit(), std::optional<DWORD>(0));
+  EXPECT_FALSE(platform::DirectoryExists(DefaultDestination(26)));
+  EXPECT_TRUE(Listener.Requests().empty());
+}
+
+TEST_F(SetupProgram, CancelAnsweredNoKeepsTheWizardWhereItWas) {
+  const HWND window = Start();
+  WalkToConfirmation(window);
+  TWizardDriver::Click(window, kCancel);
+  Driver->Answer(kConfirmation, L"&Não");
+  Driver->WaitIdle();
+  EXPECT_TRUE(Process->Running());
+  EXPECT_TRUE(TWizardDriver::Visible(window, kInstall));
+}
+
+TEST_F(SetupProgram, RememberedDestinationLocksTheChangeButton) {
+  RememberDestination(L"D:\\Components\\QRV");
+  const HWND window = Start();
+  TWizardDriver::Click(window, kNext);
+  TWizardDriver::Check(window, kAgree);
+  TWizardDriver::Click(window, kNext);
+  ASSERT_TRUE(Shows(window, kChange));
+  EXPECT_FALSE(TWizardDriver::Enabled(window, kChange));
+}
+
+TEST_F(SetupProgram, DamagedSetupShowsTheExtractionErrorAndCloses) {
+  const String setup = BuildSampleSetup(26, Scratch.Path(), Listener.Address());
+  std::vector<uint8_t> bytes = platform::ReadFileBytes(setup);
+  bytes[bytes.size() - 8] = 0xFF;  // the archive's size now points before the file's start
+  bytes[bytes.size() - 5] = 0x7F;
+  platform::WriteFileBytes(setup, bytes);
+  Process = std::make_unique<TDrivenProcess>(setup);
+  Driver = std::make_unique<TWizardDriver>(Process->Id());
+  Driver->Answer(kError, L"&OK");
+  EXPECT_TRUE(Process->WaitForExit().has_value());
+}
+
+TEST_F(SetupProgram, SetupForRadStudio13CarriesItsOwnPackageProject) {
+  const HWND window = Start(37);
+  ASSERT_TRUE(Shows(window, kNext));
+  std::ostringstream listing;
+  ListSetup(Setup, listing);
+  EXPECT_NE(listing.str().find("Version=37\n"), std::string::npos);
+  EXPECT_NE(listing.str().find("\tQRVLib370.dpk\n"), std::string::npos);
+  EXPECT_NE(listing.str().find("\tQRVLib370.res\n"), std::string::npos);
+  EXPECT_EQ(listing.str().find("QRVLib260"), std::string::npos);
+  const std::vector<uint8_t> project = platform::ReadFileBytes(Scratch / L"library\\QRVLib370.dpk");
+  EXPECT_EQ(std::string(project.begin(), project.end()).rfind("package QRVLib370;", 0), 0u);
+}
+
+}  // namespace
