@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Builds the three presets and runs every test: natively (sanitizers on), then the Windows build
-# under Wine on a virtual screen, then a short fuzzing run and the benchmarks (figures printed).
+# Builds the three presets, checks the size of the shipped setup program and runs every test:
+# natively (sanitizers on), then the Windows build under Wine on a virtual screen, then a short
+# fuzzing run and the benchmarks (figures printed).
 # QRV_SKIP_BENCH=1 leaves the benchmarks out.
 set -euo pipefail
 QRV_ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$QRV_ROOT"
 bash scripts/build.sh native win64 win32
 jobs="${QRV_JOBS:-$(nproc)}"
+
+echo "== size of the shipped setup program"
+bash scripts/check-size.sh
 
 echo "== format"
 git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

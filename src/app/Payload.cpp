@@ -64,7 +64,7 @@ String CreateTempFolder(std::mt19937& random) {
   std::uniform_int_distribution<int> number(0, 999999);
   String result;
   while (result.empty()) {
-    const String path = WithTrailingBackslash(SystemTempFolder()) + std::to_wstring(number(random));
+    const String path = WithTrailingBackslash(SystemTempFolder()) + IntToStr(number(random));
     if (!platform::DirectoryExists(path)) {
       platform::ForceDirectories(path);
       result = path;

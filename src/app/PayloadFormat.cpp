@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 #include "core/Format.h"
@@ -176,14 +177,17 @@ bool TArchiveReader::Next(TArchiveRecord& record) {
 }
 
 void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count) {
-  std::array<uint8_t, kPayloadChunkSize> chunk;
+  if (count <= 0) return;
+  const size_t chunkSize =
+      static_cast<size_t>(std::min<int64_t>(count, static_cast<int64_t>(kPayloadChunkSize)));
+  const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(chunkSize);
   while (count > 0) {
-    const size_t wanted = static_cast<size_t>(std::min<int64_t>(count, chunk.size()));
-    const size_t delivered = from.Read(chunk.data(), wanted);
+    const size_t wanted = static_cast<size_t>(std::min<int64_t>(count, chunkSize));
+    const size_t delivered = from.Read(chunk.get(), wanted);
     if (delivered == 0) {
       throw EInOutError(Format(L"O arquivo %s terminou antes do esperado.", {from.Path()}));
     }
-    to.Write(chunk.data(), delivered);
+    to.Write(chunk.get(), delivered);
     count -= static_cast<int64_t>(delivered);
   }
 }

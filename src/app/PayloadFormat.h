@@ -25,8 +25,9 @@ inline constexpr const wchar_t* kDigestKey = L"Digest";
 inline constexpr int64_t kTrailerSize = 8;
 // Longest record name, in ANSI bytes.
 inline constexpr size_t kMaxRecordNameBytes = 255;
-// Size of the pieces in which archive data is read and written.
-inline constexpr size_t kPayloadChunkSize = 1024;
+// Largest piece in which payload data is read and written: large enough that the copies reach
+// the system in few calls, fixed so that memory does not grow with the payload.
+inline constexpr size_t kPayloadChunkSize = 64 * 1024;
 
 class EPayloadDamaged : public Exception {
  public:
@@ -83,6 +84,7 @@ class TArchiveReader {
 // The SHA-256 of a whole file in lower-case hexadecimal, read in chunks; raises EInOutError.
 String FileDigest(const String& path);
 
-// Copies count bytes from the current position of `from` to `to` in pieces of
-// kPayloadChunkSize; raises EInOutError when `from` ends early or a write fails.
+// Copies count bytes from the current position of `from` to `to` through one buffer of the
+// smaller of count and kPayloadChunkSize bytes; raises EInOutError when `from` ends early or a
+// write fails.
 void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count);

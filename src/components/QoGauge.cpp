@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/Format.h"
 #include "ui/ExtCtrls.h"
 
 namespace {
@@ -219,7 +220,7 @@ void TQoGauge::DrawInnerArea(TCanvas& target) {
   if (FShowPercent) {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     canvas.Font().Assign(Font());
-    const String text = std::to_wstring(Nearest(p * 100.0f)) + L"%";
+    const String text = IntToStr(Nearest(p * 100.0f)) + L"%";
     const SIZE size = canvas.TextExtent(text);
     canvas.TextOut((w - size.cx) / 2, (h - size.cy) / 2, text);
   }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "components/QoInternalLabel.h"
+#include "core/Format.h"
 #include "ui/ExtCtrls.h"
 #include "ui/StdCtrls.h"
 
@@ -41,7 +42,7 @@ constexpr TButtonKind ButtonKinds[MsgDlgBtnCount] = {
 };
 
 String ButtonName(int index) {
-  return L"Btn" + std::to_wstring(index + 1);
+  return L"Btn" + IntToStr(index + 1);
 }
 
 String TypeCaption(TMsgDlgType type) {
@@ -217,7 +218,7 @@ void TQoMsgDlg::Beep(UINT type) const {
 String TQoMsgDlg::TimedCaption(const String& caption, int remaining) {
   const size_t dash = caption.find(L'-');
   const String lead = dash == String::npos ? caption + L" - " : caption.substr(0, dash + 2);
-  return lead + std::to_wstring(remaining) + L"s";
+  return lead + IntToStr(remaining) + L"s";
 }
 
 void TQoMsgDlg::ShowTimed(std::unique_ptr<TForm> dialog) {

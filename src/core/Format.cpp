@@ -159,10 +159,27 @@ class Formatter {
     Fail();
   }
 
+  // One floating-point value through the C library's printf. On Windows that is the system's
+  // (msvcrt.dll) rather than MinGW's own, whose formatter and floating-point conversion would
+  // add tens of kilobytes to the setup program.
   static String Printf(const char* pattern, int precision, double value) {
-    char buffer[512];
+    char buffer[512] = {};
+#ifdef _WIN32
+    _snprintf(buffer, sizeof buffer - 1, pattern, precision, value);  // may leave it unterminated
+#else
     std::snprintf(buffer, sizeof buffer, pattern, precision, value);
+#endif
     return FromUtf8(buffer);
+  }
+
+  // The exponent of "1.5E+04" written with at least three digits, "1.5E+004", as the system's
+  // printf on Windows writes it; the C libraries elsewhere write two.
+  static String ThreeDigitExponent(String text) {
+    const size_t mark = text.find(L'E');
+    if (mark == String::npos || mark + 1 >= text.size()) return text;
+    const size_t digits = text.size() - (mark + 2);
+    if (digits < 3) text.insert(mark + 2, 3 - digits, L'0');
+    return text;
   }
 
   static String Grouped(const String& fixed) {
@@ -186,9 +203,9 @@ class Formatter {
         return Pad(Integer(d, arg), d);
       case L's':
       case L'S': {
-        const auto* s = std::get_if<String>(&arg.Value());
+        const auto* s = std::get_if<std::wstring_view>(&arg.Value());
         if (s == nullptr) Fail();
-        String text = d.precision >= 0 ? s->substr(0, d.precision) : *s;
+        String text(d.precision >= 0 ? s->substr(0, d.precision) : *s);
         return Pad(text, d);
       }
       case L'f':
@@ -199,10 +216,14 @@ class Formatter {
         return Pad(Grouped(Printf("%.*f", d.precision < 0 ? 2 : d.precision, Floating(arg))), d);
       case L'e':
       case L'E':
-        return Pad(Printf("%.*E", (d.precision < 0 ? 15 : d.precision) - 1, Floating(arg)), d);
+        return Pad(ThreeDigitExponent(
+                       Printf("%.*E", (d.precision < 0 ? 15 : d.precision) - 1, Floating(arg))),
+                   d);
       case L'g':
       case L'G':
-        return Pad(Printf("%.*G", d.precision < 0 ? 15 : d.precision, Floating(arg)), d);
+        return Pad(
+            ThreeDigitExponent(Printf("%.*G", d.precision < 0 ? 15 : d.precision, Floating(arg))),
+            d);
       default:
         Fail();
     }
@@ -217,4 +238,8 @@ class Formatter {
 
 String Format(const String& format, std::initializer_list<FormatArg> args) {
   return Formatter(format, args).Run();
+}
+
+String IntToStr(int64_t value) {
+  return Format(L"%d", {static_cast<long long>(value)});
 }

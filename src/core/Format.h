@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string_view>
 #include <variant>
 
 #include "String.h"
@@ -20,13 +21,18 @@ class FormatArg {
   FormatArg(unsigned long value) : FValue(static_cast<uint64_t>(value)) {}
   FormatArg(unsigned long long value) : FValue(static_cast<uint64_t>(value)) {}
   FormatArg(double value) : FValue(value) {}
-  FormatArg(const String& value) : FValue(value) {}
-  FormatArg(const wchar_t* value) : FValue(String(value)) {}
+  // Text arguments are referred to, not copied: an argument lives until Format returns.
+  FormatArg(const String& value) : FValue(std::wstring_view(value)) {}
+  FormatArg(const wchar_t* value) : FValue(std::wstring_view(value)) {}
 
-  const std::variant<int64_t, uint64_t, double, String>& Value() const { return FValue; }
+  const std::variant<int64_t, uint64_t, double, std::wstring_view>& Value() const { return FValue; }
 
  private:
-  std::variant<int64_t, uint64_t, double, String> FValue;
+  std::variant<int64_t, uint64_t, double, std::wstring_view> FValue;
 };
 
 String Format(const String& format, std::initializer_list<FormatArg> args);
+
+// The decimal text of a number, as %d gives it (std::to_wstring would link the C library's whole
+// printf into the Windows program).
+String IntToStr(int64_t value);

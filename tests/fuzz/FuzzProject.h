@@ -6,13 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "FuzzScratch.h"
 #include "idetools/IdeMsBuild.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
 inline TIdeMsBuildParser& FuzzParser() {
   static std::unique_ptr<TIdeMsBuildParser> parser = [] {
-    const String file = SystemTempFolder() + L"qrv-fuzz.proj";
+    const String file = FuzzScratch() / L"qrv-fuzz.proj";
     const std::string text =
         "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\"><PropertyGroup>"
         "<A>1</A><B>$(A);x</B><Platform>Win32</Platform></PropertyGroup><ItemGroup>"

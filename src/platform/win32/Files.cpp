@@ -9,6 +9,7 @@
 #undef SetFileAttributes
 
 #include "core/Exception.h"
+#include "core/Format.h"
 #include "platform/Faults.h"
 #include "platform/win32/Handles.h"
 
@@ -194,7 +195,7 @@ String SystemErrorMessage(uint32_t code) {
                               message.back() == L' ' || message.back() == L'.')) {
     message.pop_back();
   }
-  if (message.empty()) message = L"System error " + std::to_wstring(code);
+  if (message.empty()) message = L"System error " + IntToStr(code);
   return message;
 }
 

@@ -39,6 +39,14 @@ TEST(Format, FloatingPointTypes) {
   EXPECT_EQ(Format(L"%.0n", {-1234.0}), L"-1,234");
 }
 
+TEST(Format, ExponentHasAtLeastThreeDigitsOnEveryPlatform) {
+  EXPECT_EQ(Format(L"%.3e", {12345.678}), L"1.23E+004");
+  EXPECT_EQ(Format(L"%.2e", {-0.00015}), L"-1.5E-004");
+  EXPECT_EQ(Format(L"%g", {1e20}), L"1E+020");
+  EXPECT_EQ(Format(L"%.3e", {1e300}), L"1.00E+300");
+  EXPECT_EQ(Format(L"%g", {0.5}), L"0.5");
+}
+
 TEST(Format, MismatchedOrMissingArgumentsRaise) {
   EXPECT_THROW(Format(L"%d", {L"text"}), EConvertError);
   EXPECT_THROW(Format(L"%s", {3}), EConvertError);
@@ -54,6 +62,14 @@ TEST(Format, ErrorTextNamesTheFormat) {
   } catch (const EConvertError& e) {
     EXPECT_EQ(e.Message(), L"Format '%d' invalid or incompatible with argument");
   }
+}
+
+TEST(IntToStr, GivesTheDecimalTextOfTheWholeRange) {
+  EXPECT_EQ(IntToStr(0), L"0");
+  EXPECT_EQ(IntToStr(999999), L"999999");
+  EXPECT_EQ(IntToStr(-42), L"-42");
+  EXPECT_EQ(IntToStr(INT64_MAX), L"9223372036854775807");
+  EXPECT_EQ(IntToStr(INT64_MIN), L"-9223372036854775808");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "PayloadTestData.h"
 #include "app/Payload.h"
+#include "app/PayloadFormat.h"
 #include "core/Sha256.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
@@ -67,6 +68,22 @@ TEST_F(ExtractPayload, CopiesArchiveAndDescriptorByteForByte) {
   EXPECT_EQ(descriptorCopy.size(), 808u);
   EXPECT_EQ(archiveCopy, archive);
   EXPECT_EQ(descriptorCopy, descriptor);
+}
+
+TEST_F(ExtractPayload, CopiesPartsAndRecordsLargerThanOneBlockWhole) {
+  // Two records that end just past a block boundary, then one just short of it: every block
+  // of the copies is written once, in order, and the last partial block too.
+  const Bytes first = PatternBytes(2 * kPayloadChunkSize + 17, 4);
+  const Bytes second = PatternBytes(kPayloadChunkSize + 1, 5);
+  const Bytes third = PatternBytes(kPayloadChunkSize - 1, 6);
+  const Bytes archive = Concat(
+      {Record("First.bin", first), Record("Second.bin", second), Record("Third.bin", third)});
+  WriteProgram(Tail(archive, DescriptorOfSize(40)));
+  Extract();
+  EXPECT_EQ(platform::ReadFileBytes(Folder() + L"\\comps.pkg"), archive);
+  EXPECT_EQ(platform::ReadFileBytes(Folder() + L"\\First.bin"), first);
+  EXPECT_EQ(platform::ReadFileBytes(Folder() + L"\\Second.bin"), second);
+  EXPECT_EQ(platform::ReadFileBytes(Folder() + L"\\Third.bin"), third);
 }
 
 TEST_F(ExtractPayload, UnpacksArchiveIntoTheFolder) {
