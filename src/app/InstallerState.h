@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <random>
 
 #include "core/String.h"
 #include "core/StringList.h"
+#include "idetools/IdeUtils.h"
 
 struct TInstallerState {
   // Folder that holds the unpacked payload, without a trailing backslash (ExtractPayload).
@@ -31,7 +33,9 @@ struct TInstallerState {
   // Bare file names of the unpacked files in archive order, duplicates kept (UnpackArchive).
   TStringList ExtractedFiles;
 
-  // The IDE installation catalogue joins the state here, beside TargetIndex.
+  // The IDE installations found in the registry, in discovery order (created by FormCreate,
+  // freed by FormClose); null when the catalogue could not be read.
+  std::unique_ptr<TIdeBorRADToolInstallations> Installations;
 
   // Index of the target installation in the catalogue; -1 when none (SelectInstallation).
   int32_t TargetIndex = -1;

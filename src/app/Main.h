@@ -1,7 +1,7 @@
 // The wizard window TFrmMain: the program's only window and the owner of the one installation a
 // run performs. It builds its controls in code (MainLayout.cpp), runs the start-up sequence when
-// first shown and decides every close request (MainStartup.cpp), and walks the six pages with
-// Back and Next (MainNavigation.cpp).
+// first shown and decides every close request (MainStartup.cpp), walks the six pages with Back
+// and Next (MainNavigation.cpp) and copies the files into the destination (MainCopy.cpp).
 //
 // The installer state lives in the window (State()). The program file whose tail carries the
 // payload is ProgramFileName() unless the creator names another one (the tests do). Failures of
@@ -18,6 +18,7 @@
 
 class TExNotebook;
 class TExNotebookPage;
+class TQoFindFile;
 class TQoGauge;
 class TQoMsgDlg;
 class TQoRegManager;
@@ -53,6 +54,15 @@ class TFrmMain : public TForm {
   void ChxContratoClick(TComponent* sender);
   // Shows the remembered destination for the target version (and locks it), or the default.
   void LoadDestination();
+  // Sets TargetIndex to the first installation of the target version; reports when none.
+  void SelectInstallation();
+  // Copies the unpacked files into the destination and patches the package project there; on
+  // success makes the registration page active. Reports its own failures.
+  void CopyFiles();
+  // Rewrites the package project so that it names the units and resources of its folder.
+  void PatchPackageSource(const String& packageFile);
+  // Shows a target path in LabArquivo, shortened to the label's width in the label's font.
+  void ShowCopiedFile(const String& target);
 
   // Build step (MainBuild.cpp). BuildTarget is the installation the build works on; the
   // handlers read it. CompilerBeforeExecute gives the compiler the installer's whole option list
@@ -115,6 +125,7 @@ class TFrmMain : public TForm {
   // Components.
   TQoMsgDlg* MsgDlg1 = nullptr;
   TQoRegManager* RegMan1 = nullptr;
+  TQoFindFile* FndFile1 = nullptr;
 
  private:
   // MainLayout.cpp: the window and its controls, from top to bottom.
@@ -133,8 +144,11 @@ class TFrmMain : public TForm {
 
   // Marks the run finished and asks the window to close once its messages are handled.
   void FinishAndClose();
+  // False once the application is terminating or the window has closed: a long step then stops.
+  bool RunGoesOn() const;
 
   String FProgramFile;
   TInstallerState FState;
   bool FStarted = false;  // the start-up sequence has run
+  bool FClosed = false;   // FormClose has run
 };

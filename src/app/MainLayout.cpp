@@ -5,6 +5,7 @@
 #include "app/MainHeader.h"
 #include "app/MainTexts.h"
 #include "components/ExNotebook.h"
+#include "components/QoFindFile.h"
 #include "components/QoGauge.h"
 #include "components/QoMsgDlg.h"
 #include "components/QoRegManager.h"
@@ -239,6 +240,11 @@ void TFrmMain::BuildComponents() {
   RegMan1->SetName(L"RegMan1");
   RegMan1->SetRootKey(TQoRootKeys::HKeyLocalMachine);
   RegMan1->SetKey(L"\\SOFTWARE\\Quorvane\\QRVComps");
+
+  FndFile1 = new TQoFindFile(this);
+  FndFile1->SetName(L"FndFile1");
+  FndFile1->SetOptions(
+      {TQoFindOption::foReadOnlyFiles, TQoFindOption::foHiddenFiles, TQoFindOption::foSysFiles});
 }
 
 void TFrmMain::ConnectHandlers() {

@@ -6,6 +6,7 @@
 #include "components/ExNotebook.h"
 #include "components/QoRegManager.h"
 #include "core/Format.h"
+#include "platform/Application.h"
 
 void TFrmMain::NoteEtapasChange(TComponent* /*sender*/) {
   TExNotebookPage* page = NoteEtapas->ActivePage();
@@ -27,8 +28,11 @@ void TFrmMain::NoteEtapasChange(TComponent* /*sender*/) {
     LabAviso->SetCaption(MainTexts::AvisoCopiar);
     BtnVoltar->SetEnabled(false);
     BtnAvancar->SetEnabled(false);
+    WaitProcessing(100);
+    if (RunGoesOn()) CopyFiles();
   } else if (page == NpgRegistrar) {
     LabAviso->SetCaption(MainTexts::AvisoRegistrar);
+    WaitProcessing(100);
   }
 }
 

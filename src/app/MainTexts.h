@@ -77,6 +77,16 @@ inline constexpr wchar_t Registrar[] = L"Informações de log de registro dos co
 // Messages.
 inline constexpr wchar_t CloseConfirmation[] =
     L"A instalação não foi concluída. Tem certeza que deseja cancelar?";
+// No installation of the target version; %s is its display name (empty when it has none).
+inline constexpr wchar_t MissingInstallation[] =
+    L"O <b>%s<b> parece não estar corretamente instalado neste computador.";
+inline constexpr wchar_t DelphiRunning[] =
+    L"É recomendável que você <b>encerre o Delphi<b> antes de continuar.";
+// A failure of the copy or of the package project's patch; %s is the failure's own text.
+inline constexpr wchar_t CopyFailure[] =
+    L"Não foi possível extrair os arquivos de instalação.||<b>Mensagem de erro:<b>|%s";
+// The class (and title) of the Delphi IDE's main window.
+inline constexpr wchar_t DelphiMainWindow[] = L"TAppBuilder";
 
 // The licence agreement shown in the agreement page's memo, lines separated by CR LF.
 extern const wchar_t* const Contrato;

@@ -2,6 +2,7 @@
 
 #include "app/PayloadFormat.h"
 #include "core/Format.h"
+#include "core/StringList.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
@@ -36,7 +37,22 @@ std::optional<String> ReadOptionalString(const platform::TIniFile& file, const S
   return value == absent ? std::nullopt : std::optional<String>(value);
 }
 
+// Raises EPayloadDigestMismatch when the descriptor names a digest the archive does not have.
+void CheckArchiveDigest(const String& archiveFile, const String& descriptorFile) {
+  const String expected = ReadPayloadDigest(descriptorFile);
+  if (expected.empty()) return;
+  const String actual = FileDigest(archiveFile);
+  if (!SameTextAscii(expected, actual)) throw EPayloadDigestMismatch(expected, actual);
+}
+
 }  // namespace
+
+EPayloadDigestMismatch::EPayloadDigestMismatch(const String& expected, const String& actual)
+    : EPayloadError(kUnpackFailure), FExpected(expected), FActual(actual) {}
+
+String ReadPayloadDigest(const String& descriptorFile) {
+  return platform::TIniFile(descriptorFile).ReadString(kDigestSection, kDigestKey, L"");
+}
 
 EPayloadError::EPayloadError(const String& reason)
     : Exception(Format(L"Não foi possível extrair os arquivos de instalação.||"
@@ -65,13 +81,14 @@ void ExtractPayloadTo(TInstallerState& state, const String& programFile, const S
   try {
     state.TempDir = folder;
     const String archiveFile = WithTrailingBackslash(folder) + kArchiveFileName;
+    const String descriptorFile = WithTrailingBackslash(folder) + kDescriptorFileName;
     {
       TFileStream program(programFile, TFileStream::Mode::OpenRead);
       const TPayloadLocation location = LocatePayload(program);
       CopyPart(program, location.ArchiveOffset, location.ArchiveSize, archiveFile);
-      CopyPart(program, location.DescriptorOffset, location.DescriptorSize,
-               WithTrailingBackslash(folder) + kDescriptorFileName);
+      CopyPart(program, location.DescriptorOffset, location.DescriptorSize, descriptorFile);
     }
+    CheckArchiveDigest(archiveFile, descriptorFile);
     if (!UnpackArchive(state, archiveFile, folder)) throw EPayloadError(kUnpackFailure);
   } catch (const EPayloadError&) {
     throw;

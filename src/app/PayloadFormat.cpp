@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/Format.h"
+#include "core/Sha256.h"
 #include "platform/CodePages.h"
 
 namespace {
@@ -185,4 +186,12 @@ void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int
     to.Write(chunk.data(), delivered);
     count -= static_cast<int64_t>(delivered);
   }
+}
+
+String FileDigest(const String& path) {
+  platform::TFileStream file(path, platform::TFileStream::Mode::OpenRead);
+  TSha256 sha;
+  std::array<uint8_t, kPayloadChunkSize> chunk;
+  while (const size_t got = file.Read(chunk.data(), chunk.size())) sha.Update(chunk.data(), got);
+  return TSha256::Hex(sha.Final());
 }

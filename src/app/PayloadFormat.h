@@ -17,6 +17,10 @@
 
 inline constexpr const wchar_t* kArchiveFileName = L"comps.pkg";
 inline constexpr const wchar_t* kDescriptorFileName = L"instalar.inf";
+// The descriptor's SETUP key that holds the SHA-256 of comps.pkg as 64 lower-case hexadecimal
+// digits. A descriptor without it is accepted unchecked.
+inline constexpr const wchar_t* kDigestSection = L"SETUP";
+inline constexpr const wchar_t* kDigestKey = L"Digest";
 // Size of the trailer that ends the tail: the two 32-bit sizes.
 inline constexpr int64_t kTrailerSize = 8;
 // Longest record name, in ANSI bytes.
@@ -75,6 +79,9 @@ class TArchiveReader {
   int64_t FEnd;
   int FRecordNumber = 0;
 };
+
+// The SHA-256 of a whole file in lower-case hexadecimal, read in chunks; raises EInOutError.
+String FileDigest(const String& path);
 
 // Copies count bytes from the current position of `from` to `to` in pieces of
 // kPayloadChunkSize; raises EInOutError when `from` ends early or a write fails.

@@ -8,6 +8,7 @@
 #include "app/ReportServer.h"
 #include "core/Format.h"
 #include "core/LibFunctions.h"
+#include "core/Sha256.h"
 #include "core/StringList.h"
 #include "platform/CodePages.h"
 #include "platform/Files.h"
@@ -129,6 +130,36 @@ class TPendingFile {
   bool FCommitted = false;
 };
 
+// Writes the archive's bytes to the setup and hashes them on the way.
+class THashingWriter {
+ public:
+  explicit THashingWriter(TFileStream& out) : FOut(out) {}
+
+  void Write(const void* data, size_t size) {
+    FOut.Write(data, size);
+    FSha.Update(data, size);
+  }
+
+  void CopyFile(const TArchiveEntry& entry) {
+    TFileStream file(entry.Path, TFileStream::Mode::OpenRead);
+    std::array<uint8_t, kPayloadChunkSize> chunk;
+    int64_t copied = 0;
+    while (const size_t got = file.Read(chunk.data(), chunk.size())) {
+      copied += static_cast<int64_t>(got);
+      if (copied > entry.Size) break;
+      Write(chunk.data(), got);
+    }
+    if (copied != entry.Size)
+      throw EQrvpackError(Format(L"%s changed while the setup was built", {entry.Path}));
+  }
+
+  String Digest() { return TSha256::Hex(FSha.Final()); }
+
+ private:
+  TFileStream& FOut;
+  TSha256 FSha;
+};
+
 }  // namespace
 
 std::string ArchiveName(const String& name) {
@@ -183,13 +214,15 @@ std::vector<String> ArchiveOrder(const std::vector<String>& files, const String&
   return order;
 }
 
-std::string DescriptorText(const TBuildOptions& options, const String& unitList) {
+std::string DescriptorText(const TBuildOptions& options, const String& unitList,
+                           const String& digest) {
   const std::string eol = "\r\n";
   const std::string reportServer =
       options.ReportServer ? "ReportServer=" + ToUtf8(*options.ReportServer) + eol : "";
   return "[SETUP]" + eol + "Version=" + std::to_string(options.Version) + eol +
          "Package=" + DescriptorValue(options.Package, L"--package") + eol + reportServer +
-         "[COMPONENTS]" + eol + "Source=" + (options.Source ? "1" : "0") + eol +
+         "Digest=" + ToUtf8(digest) + eol + "[COMPONENTS]" + eol +
+         "Source=" + (options.Source ? "1" : "0") + eol +
          "Files=" + DescriptorValue(unitList, L"--files") + eol +
          "Names=" + DescriptorValue(options.Names, L"--names") + eol;
 }
@@ -214,7 +247,8 @@ void BuildSetup(const TBuildOptions& options) {
         Format(L"--report-server takes HOST or HOST:PORT (port 1 to 65535), "
                L"not \"%s\"",
                {*options.ReportServer}));
-  const std::string descriptor = DescriptorText(options, unitList);
+  // The digest has a fixed length, so the descriptor's size is known before the archive is.
+  const size_t descriptorSize = DescriptorText(options, unitList, String(64, L'0')).size();
 
   std::vector<TArchiveEntry> entries;
   int64_t archiveSize = 0;
@@ -234,21 +268,20 @@ void BuildSetup(const TBuildOptions& options) {
     }
     const int64_t padding =
         (kSigningAlignment -
-         (out.Position() + archiveSize + static_cast<int64_t>(descriptor.size()) + kTrailerSize) %
+         (out.Position() + archiveSize + static_cast<int64_t>(descriptorSize) + kTrailerSize) %
              kSigningAlignment) %
         kSigningAlignment;
     const std::array<uint8_t, kSigningAlignment> zeros{};
     out.Write(zeros.data(), static_cast<size_t>(padding));
+    THashingWriter archive(out);
     for (const TArchiveEntry& entry : entries) {
       const uint8_t length = static_cast<uint8_t>(entry.AnsiName.size());
-      out.Write(&length, 1);
-      out.Write(LittleEndian(entry.Size).data(), 4);
-      out.Write(entry.AnsiName.data(), entry.AnsiName.size());
-      TFileStream file(entry.Path, TFileStream::Mode::OpenRead);
-      if (file.Size() != entry.Size)
-        throw EQrvpackError(Format(L"%s changed while the setup was built", {entry.Path}));
-      CopyStreamBytes(file, out, entry.Size);
+      archive.Write(&length, 1);
+      archive.Write(LittleEndian(entry.Size).data(), 4);
+      archive.Write(entry.AnsiName.data(), entry.AnsiName.size());
+      archive.CopyFile(entry);
     }
+    const std::string descriptor = DescriptorText(options, unitList, archive.Digest());
     out.Write(descriptor.data(), descriptor.size());
     out.Write(LittleEndian(archiveSize).data(), 4);
     out.Write(LittleEndian(static_cast<int64_t>(descriptor.size())).data(), 4);

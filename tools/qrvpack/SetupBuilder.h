@@ -1,5 +1,6 @@
 // Builds a setup program: a copy of the wizard stub followed by the archive comps.pkg, the
-// descriptor instalar.inf and the trailer (formats in app/PayloadFormat.h). Zero bytes after the
+// descriptor instalar.inf (with the archive's SHA-256 as SETUP Digest) and the trailer (formats
+// in app/PayloadFormat.h). Zero bytes after the
 // stub make the setup's size a multiple of 8, so that signing it (which appends an 8-byte
 // aligned certificate table) inserts nothing between the trailer and the table. Every input is
 // checked before the first byte is written; the setup is written under a temporary name beside
@@ -44,8 +45,10 @@ std::vector<String> ArchiveOrder(const std::vector<String>& files, const String&
 // The default unit list: the units whose ".pas" is among `files`, sorted by name, as |A|B|.
 String DefaultUnitList(const std::vector<String>& files);
 
-// The descriptor's text in the ANSI code page, CR LF line breaks.
-std::string DescriptorText(const TBuildOptions& options, const String& unitList);
+// The descriptor's text in the ANSI code page, CR LF line breaks; digest is the SHA-256 of the
+// archive, in lower-case hexadecimal, written as SETUP Digest.
+std::string DescriptorText(const TBuildOptions& options, const String& unitList,
+                           const String& digest);
 
 // The record name of a file: its ANSI bytes. Raises EQrvpackError for a name that is not
 // representable in the ANSI code page, longer than 255 bytes, or not a bare file name.

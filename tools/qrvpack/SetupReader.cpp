@@ -21,26 +21,29 @@ String PlainText(const String& text) {
   return plain;
 }
 
-void PrintDescriptor(const TInstallerState& state, std::ostream& out) {
+void PrintDescriptor(const TInstallerState& state, const String& digest, std::ostream& out) {
   out << "Version=" << state.TargetVersion << "\n"
       << "Package=" << ToUtf8(state.PackageName) << "\n"
       << "Source=" << (state.SourceFlag ? 1 : 0) << "\n"
       << "Files=" << ToUtf8(state.UnitList) << "\n"
       << "Names=" << ToUtf8(state.ComponentList) << "\n";
   if (state.ReportServer) out << "ReportServer=" << ToUtf8(*state.ReportServer) << "\n";
+  if (!digest.empty()) out << "Digest=" << ToUtf8(digest) << "\n";
 }
 
 void PrintFile(int64_t size, const String& name, std::ostream& out) {
   out << size << "\t" << ToUtf8(name) << "\n";
 }
 
-// Reads the descriptor bytes through the wizard's own reader, from a scratch copy.
-void ReadDescriptorPart(TFileStream& setup, const TPayloadLocation& location,
-                        TInstallerState& state) {
+// Reads the descriptor bytes through the wizard's own reader, from a scratch copy; returns its
+// Digest.
+String ReadDescriptorPart(TFileStream& setup, const TPayloadLocation& location,
+                          TInstallerState& state) {
   std::random_device seed;
   std::mt19937 random(seed());
   state.TempDir = CreateTempFolder(random);
   const String copy = WithTrailingBackslash(state.TempDir) + kDescriptorFileName;
+  String digest;
   try {
     {
       TFileStream out(copy, TFileStream::Mode::Create);
@@ -48,6 +51,7 @@ void ReadDescriptorPart(TFileStream& setup, const TPayloadLocation& location,
       CopyStreamBytes(setup, out, location.DescriptorSize);
     }
     ReadSetupDescriptor(state);
+    digest = ReadPayloadDigest(copy);
   } catch (...) {
     platform::DeleteFile(copy);
     platform::RemoveDirectory(state.TempDir);
@@ -55,6 +59,7 @@ void ReadDescriptorPart(TFileStream& setup, const TPayloadLocation& location,
   }
   platform::DeleteFile(copy);
   platform::RemoveDirectory(state.TempDir);
+  return digest;
 }
 
 }  // namespace
@@ -64,8 +69,8 @@ void ListSetup(const String& setup, std::ostream& out) {
     TFileStream file(setup, TFileStream::Mode::OpenRead);
     const TPayloadLocation location = LocatePayload(file);
     TInstallerState state;
-    ReadDescriptorPart(file, location, state);
-    PrintDescriptor(state, out);
+    const String digest = ReadDescriptorPart(file, location, state);
+    PrintDescriptor(state, digest, out);
     TArchiveReader reader(file, location.ArchiveOffset,
                           location.ArchiveOffset + location.ArchiveSize);
     TArchiveRecord record;
@@ -81,11 +86,17 @@ void ExtractSetup(const String& setup, const String& folder, std::ostream& out) 
   TInstallerState state;
   try {
     ExtractPayloadTo(state, setup, folder);
+  } catch (const EPayloadDigestMismatch& damaged) {
+    throw EQrvpackError(
+        Format(L"comps.pkg does not match the descriptor's Digest (expected %s, "
+               L"found %s): the setup is damaged, nothing was unpacked",
+               {damaged.Expected(), damaged.Actual()}));
   } catch (const EPayloadError& failure) {
     throw EQrvpackError(PlainText(failure.Reason()));
   }
   ReadSetupDescriptor(state);
-  PrintDescriptor(state, out);
+  PrintDescriptor(state, ReadPayloadDigest(WithTrailingBackslash(folder) + kDescriptorFileName),
+                  out);
   for (const String& name : state.ExtractedFiles.Items()) {
     const auto size = platform::FileSize(WithTrailingBackslash(folder) + name);
     PrintFile(static_cast<int64_t>(size.value_or(0)), name, out);

@@ -153,7 +153,9 @@ std::vector<FoundFile> FindFiles(const String& mask) {
     if (!MatchMask(pattern.c_str(), wideName.c_str())) continue;
     struct stat st {};
     if (::stat((nativeFolder + "/" + name).c_str(), &st) != 0) continue;
-    found.push_back({wideName, String(), AttributesOf(name, st),
+    const uint32_t attributes =
+        AttributesOf(name, st) | ForcedFoundAttributes(folder + L"\\" + wideName);
+    found.push_back({wideName, String(), attributes,
                      S_ISDIR(st.st_mode) ? 0 : static_cast<uint64_t>(st.st_size)});
   }
   return found;

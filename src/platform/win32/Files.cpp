@@ -93,13 +93,15 @@ std::optional<uint64_t> FileSize(const String& path) {
 
 std::vector<FoundFile> FindFiles(const String& mask) {
   std::vector<FoundFile> found;
+  const String folder = mask.substr(0, mask.find_last_of(L"\\/") + 1);
   WIN32_FIND_DATAW data{};
   TFindHandle find(::FindFirstFileW(mask.c_str(), &data));
   if (!find.Valid()) return found;
   do {
     const String name = data.cFileName;
     if (name == L"." || name == L"..") continue;
-    found.push_back({name, data.cAlternateFileName, data.dwFileAttributes,
+    const uint32_t attributes = data.dwFileAttributes | ForcedFoundAttributes(folder + name);
+    found.push_back({name, data.cAlternateFileName, attributes,
                      (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow});
   } while (::FindNextFileW(find.Get(), &data));
   return found;
@@ -119,6 +121,15 @@ TFileStream::TFileStream(const String& path, Mode mode) : FPath(path) {
   const DWORD access = mode == Mode::OpenRead ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   const DWORD share = mode == Mode::OpenRead ? FILE_SHARE_READ : 0;
   const DWORD disposition = mode == Mode::Create ? CREATE_ALWAYS : OPEN_EXISTING;
+  // Windows refuses to replace a read-only file; Wine run by the superuser would not.
+  if (mode != Mode::OpenRead) {
+    const auto attributes = FileAttributes(path);
+    if (attributes && (*attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (*attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      ::SetLastError(ERROR_ACCESS_DENIED);
+      Fail(mode == Mode::Create ? L"Cannot create file" : L"Cannot open file", path);
+    }
+  }
   HANDLE handle = ::CreateFileW(path.c_str(), access, share, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {

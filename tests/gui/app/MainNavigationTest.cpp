@@ -2,6 +2,8 @@
 // move through it.
 #include "WizardFixture.h"
 
+#include "platform/Application.h"
+
 namespace {
 
 enum { kWelcome, kAgreement, kDestination, kConfirmation, kCopy };
@@ -103,25 +105,41 @@ TEST_F(WizardWindow, BackFromAgreementShowsWelcome) {
   EXPECT_TRUE(Form().BtnAvancar->Enabled());
 }
 
+// The copy page is seen while the copy runs, from the message processing inside it.
 TEST_F(WizardWindow, InstallShowsCopyPageWithBackAndNextDisabled) {
+  bool seen = false;
+  Application().OnIdleProcess = [&] {
+    if (seen || Form().NoteEtapas->ActivePage() != Form().NpgCopiar) return;
+    seen = true;
+    EXPECT_EQ(Form().LabAviso->Caption(), L"Copiar os arquivos para pasta destino");
+    EXPECT_FALSE(Form().BtnVoltar->Enabled());
+    EXPECT_FALSE(Form().BtnAvancar->Enabled());
+    EXPECT_TRUE(Form().BtnCancelar->Enabled());
+  };
   OpenAt(kCopy);
-  EXPECT_EQ(Form().NoteEtapas->ActivePage(), Form().NpgCopiar);
-  EXPECT_EQ(Form().LabAviso->Caption(), L"Copiar os arquivos para pasta destino");
-  EXPECT_FALSE(Form().BtnVoltar->Enabled());
-  EXPECT_FALSE(Form().BtnAvancar->Enabled());
-  EXPECT_TRUE(Form().BtnCancelar->Enabled());
+  Application().OnIdleProcess = nullptr;
+  EXPECT_TRUE(seen);
 }
 
-TEST_F(WizardWindow, NextDoesNothingOnCopyPage) {
+TEST_F(WizardWindow, NextAndBackDoNothingOnCopyPage) {
+  bool tried = false;
+  Application().OnIdleProcess = [&] {
+    if (tried || Form().NoteEtapas->ActivePage() != Form().NpgCopiar) return;
+    tried = true;
+    Form().BtnAvancarClick(Form().BtnAvancar);
+    EXPECT_EQ(Form().NoteEtapas->ActivePage(), Form().NpgCopiar);
+    Form().BtnVoltarClick(Form().BtnVoltar);
+    EXPECT_EQ(Form().NoteEtapas->ActivePage(), Form().NpgCopiar);
+  };
   OpenAt(kCopy);
-  Form().BtnAvancarClick(Form().BtnAvancar);
-  EXPECT_EQ(Form().NoteEtapas->ActivePage(), Form().NpgCopiar);
+  Application().OnIdleProcess = nullptr;
+  EXPECT_TRUE(tried);
 }
 
-TEST_F(WizardWindow, BackDoesNothingOnCopyPage) {
+TEST_F(WizardWindow, SuccessfulCopyMakesTheRegistrationPageActive) {
   OpenAt(kCopy);
-  Form().BtnVoltarClick(Form().BtnVoltar);
-  EXPECT_EQ(Form().NoteEtapas->ActivePage(), Form().NpgCopiar);
+  EXPECT_EQ(Form().NoteEtapas->ActivePage(), Form().NpgRegistrar);
+  EXPECT_FALSE(Form().State().Finished);
 }
 
 TEST_F(WizardWindow, RegistrationPageKeepsBackAndNextDisabled) {

@@ -45,22 +45,25 @@ TEST_F(WizardWindow, ShowingAgainDoesNotExtractAgain) {
   EXPECT_EQ(Form().State().TempDir, firstFolder);
 }
 
-TEST_F(WizardWindow, DamagedPayloadShowsExtractionError) {
-  TWindowDriver answer(L"Erro", TWindowDriver::ClickButton(L"&OK"));
+// A damaged payload gives version 0, for which no installation exists: two errors follow.
+TEST_F(WizardWindow, DamagedPayloadShowsExtractionErrorThenMissingInstallation) {
+  TWindowDriver answer(L"Erro", AnswerDialogs(L"&OK", 2));
   Open(DamagedSetupFile());
   ASSERT_TRUE(answer.Done());
-  EXPECT_EQ(Form().MsgDlg1->Text().substr(0, String(kExtractFailure).size()), kExtractFailure);
+  ASSERT_EQ(Answered().size(), 2u);
+  EXPECT_EQ(Answered()[0].substr(0, String(kExtractFailure).size()), kExtractFailure);
+  EXPECT_EQ(Answered()[1], L"O <b><b> parece não estar corretamente instalado neste computador.");
 }
 
 TEST_F(WizardWindow, DamagedPayloadFinishesRun) {
-  TWindowDriver answer(L"Erro", TWindowDriver::ClickButton(L"&OK"));
+  TWindowDriver answer(L"Erro", AnswerDialogs(L"&OK", 2));
   Open(DamagedSetupFile());
   ASSERT_TRUE(answer.Done());
   EXPECT_TRUE(Form().State().Finished);
 }
 
 TEST_F(WizardWindow, DamagedPayloadClosesWindowWithoutAsking) {
-  TWindowDriver error(L"Erro", TWindowDriver::ClickButton(L"&OK"));
+  TWindowDriver error(L"Erro", AnswerDialogs(L"&OK", 2));
   Open(DamagedSetupFile());
   ASSERT_TRUE(error.Done());
   TWindowDriver confirmation(L"Confirmação", TWindowDriver::ClickButton(L"&Não"), kNoDialogMs);
@@ -70,7 +73,7 @@ TEST_F(WizardWindow, DamagedPayloadClosesWindowWithoutAsking) {
 }
 
 TEST_F(WizardWindow, DamagedPayloadStillProposesDestinationForVersionZero) {
-  TWindowDriver answer(L"Erro", TWindowDriver::ClickButton(L"&OK"));
+  TWindowDriver answer(L"Erro", AnswerDialogs(L"&OK", 2));
   Open(DamagedSetupFile());
   ASSERT_TRUE(answer.Done());
   EXPECT_EQ(Form().LabCaminho->Caption(), L"C:\\Quorvane\\QRVComps\\D0");

@@ -1,7 +1,8 @@
 // The wizard window in-process: each test gets a setup program file built by qrvpack from a tiny
-// library (a stub, one unit, the package project for version 26), opens the real TFrmMain on it
-// and drives it with window messages. The remembered destination value is removed before and
-// after each test, and the temporary folder the window extracted into is deleted.
+// library (a stub, one unit, the package project for version 26) and a simulated RAD Studio 10.3
+// in the registry, opens the real TFrmMain on it and drives it with window messages. The
+// remembered destination value and the simulated IDEs are removed before and after each test,
+// and the temporary folder the window extracted into is deleted.
 #pragma once
 
 // Before windows.h, whose A/W macros would rename the platform's file functions used here.
@@ -10,10 +11,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
+
+#include "WindowDriver.h"
 
 #include "SetupBuilder.h"
 #include "app/Main.h"
+#include "fixtures/ide/SimulatedIde.h"
 #include "components/ExNotebook.h"
 #include "components/QoMsgDlg.h"
 #include "platform/Files.h"
@@ -28,20 +34,12 @@ class WizardWindow : public ::testing::Test {
 
   void SetUp() override {
     ForgetDestination();
-    const String library = FScratch / L"lib";
-    platform::ForceDirectories(library);
-    WriteText(library + L"\\UnitAlfa.pas",
-              "unit UnitAlfa;\r\ninterface\r\nimplementation\r\nend.\r\n");
-    WriteText(library + L"\\QRVLib260.dpk",
-              "package QRVLib260;\r\n{$R *.res}\r\ncontains\r\nend.\r\n");
+    RemoveSimulatedIdes();
+    InstallSimulatedIde(RadStudio103(Scratch() / L"Studio20"));
+    WriteLibraryFile(L"UnitAlfa.pas", "unit UnitAlfa;\r\ninterface\r\nimplementation\r\nend.\r\n");
+    WriteLibraryFile(L"QRVLib260.dpk", "package QRVLib260;\r\n{$R *.res}\r\ncontains\r\nend.\r\n");
     WriteText(FScratch / L"stub.exe", "MZ stub of the tests");
-    TBuildOptions options;
-    options.Stub = FScratch / L"stub.exe";
-    options.From = library;
-    options.Output = SetupFile();
-    options.Version = 26;
-    options.Package = L"Personalizado";
-    BuildSetup(options);
+    BuildSetupFile();
   }
 
   void TearDown() override {
@@ -49,9 +47,28 @@ class WizardWindow : public ::testing::Test {
       testing_support::RemoveTree(FForm->State().TempDir);
     FForm.reset();
     ForgetDestination();
+    RemoveSimulatedIdes();
   }
 
   String SetupFile() const { return FScratch / L"setup.exe"; }
+  const testing_support::ScratchFolder& Scratch() const { return FScratch; }
+
+  // A file of the library the setup is built from.
+  void WriteLibraryFile(const String& name, const std::string& text) {
+    platform::ForceDirectories(FScratch / L"lib");
+    WriteText(FScratch / L"lib\\" + name, text);
+  }
+
+  // (Re)builds SetupFile() from the library for a version; the unit list is every ".pas".
+  void BuildSetupFile(int32_t version = 26, const String& package = L"Personalizado") {
+    TBuildOptions options;
+    options.Stub = FScratch / L"stub.exe";
+    options.From = FScratch / L"lib";
+    options.Output = SetupFile();
+    options.Version = version;
+    options.Package = package;
+    BuildSetup(options);
+  }
 
   // A program file whose trailer names an archive larger than the file.
   String DamagedSetupFile() {
@@ -68,12 +85,14 @@ class WizardWindow : public ::testing::Test {
   }
 
   // Opens the window on the test's setup and walks forward to page `index` (0 welcome ...
-  // 4 copy), accepting the agreement on the way.
+  // 4 copy), accepting the agreement on the way. The copy goes to a folder of the test's own.
   void OpenAt(int index) {
     Open(SetupFile());
     for (int i = 0; i < index; ++i) {
       if (Form().NoteEtapas->ActivePage() == Form().NpgContrato && !Form().ChxContrato->Checked())
         Click(Form().ChxContrato);
+      if (Form().NoteEtapas->ActivePage() == Form().NpgConfirmar)
+        Form().LabCaminho->SetCaption(FScratch / L"destino");
       Click(Form().BtnAvancar);
     }
   }
@@ -96,6 +115,36 @@ class WizardWindow : public ::testing::Test {
 
   bool WindowVisible() { return IsWindowVisible(Form().Handle()) != FALSE; }
 
+  // An action for TWindowDriver that answers `count` dialogs of the caption it waits for, one
+  // after the other, with the button; Answered() then holds the message of each. A dialog that
+  // opens after the window has closed is hidden with it (the running program would end there):
+  // it is answered all the same.
+  std::function<void(HWND)> AnswerDialogs(const String& button, int count) {
+    return [this, button, count](HWND window) {
+      wchar_t caption[64] = {};
+      ::GetWindowTextW(window, caption, 64);
+      for (int answered = 0;;) {
+        FAnswered.push_back(Form().MsgDlg1->Text());
+        TWindowDriver::ClickButton(button)(window);
+        if (++answered == count) return;
+        // The next dialog may get the handle of the last one: wait for the gap between them.
+        const ULONGLONG gapEnd = ::GetTickCount64() + 2000;
+        while (OwnWindowShownOrHidden(caption) != nullptr && ::GetTickCount64() < gapEnd)
+          ::Sleep(1);
+        const ULONGLONG end = ::GetTickCount64() + 10000;
+        while ((window = OwnWindowShownOrHidden(caption)) == nullptr && ::GetTickCount64() < end)
+          ::Sleep(10);
+        if (window == nullptr) return;
+        ::Sleep(50);
+      }
+    };
+  }
+  const std::vector<String>& Answered() const { return FAnswered; }
+
+  static void WriteText(const String& path, const std::string& text) {
+    platform::WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
+  }
+
   static void RememberDestination(const String& folder) {
     auto key = platform::RegistryKey::Create(platform::RegRoot::LocalMachine, kDestinationKey);
     ASSERT_TRUE(key.has_value());
@@ -103,15 +152,22 @@ class WizardWindow : public ::testing::Test {
   }
 
  private:
+  static HWND OwnWindowShownOrHidden(const wchar_t* caption) {
+    HWND window = nullptr;
+    while ((window = ::FindWindowExW(nullptr, window, nullptr, caption)) != nullptr) {
+      DWORD process = 0;
+      ::GetWindowThreadProcessId(window, &process);
+      if (process == ::GetCurrentProcessId()) return window;
+    }
+    return nullptr;
+  }
+
   static void ForgetDestination() {
     if (auto key = platform::RegistryKey::Open(platform::RegRoot::LocalMachine, kDestinationKey))
       key->DeleteValue(kDestinationValue);
   }
 
-  static void WriteText(const String& path, const std::string& text) {
-    platform::WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
-  }
-
   testing_support::ScratchFolder FScratch;
+  std::vector<String> FAnswered;
   std::unique_ptr<TFrmMain> FForm;
 };

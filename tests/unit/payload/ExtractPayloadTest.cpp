@@ -1,9 +1,11 @@
 // Extracting the payload from the end of a program file: the parts copied out byte for byte,
-// the temporary folder, and the damaged tails refused with the window's message.
+// the temporary folder, the damaged tails refused with the window's message, and the archive
+// checked against the descriptor's Digest before anything is unpacked.
 #include <gtest/gtest.h>
 
 #include "PayloadTestData.h"
 #include "app/Payload.h"
+#include "core/Sha256.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
@@ -14,6 +16,16 @@ Bytes DescriptorOfSize(size_t size) {
   Bytes text = AsciiBytes("[SETUP]\r\nVersion=26\r\n;");
   text.resize(size, '-');
   return text;
+}
+
+std::string DigestOf(const Bytes& bytes) {
+  TSha256 sha;
+  sha.Update(bytes.data(), bytes.size());
+  return ToUtf8(TSha256::Hex(sha.Final()));
+}
+
+Bytes DescriptorWithDigest(const std::string& digest) {
+  return AsciiBytes("[SETUP]\r\nVersion=26\r\nDigest=" + digest + "\r\n");
 }
 
 class ExtractPayload : public ::testing::Test {
@@ -171,6 +183,58 @@ TEST(CreateTempFolder, SkipsNumberWhoseFolderExists) {
   platform::RemoveDirectory(created);
   EXPECT_EQ(created, expected);
   EXPECT_TRUE(exists);
+}
+
+TEST_F(ExtractPayload, ArchiveMatchingItsDigestIsUnpacked) {
+  const Bytes archive = Record("UnitA.pas", AsciiBytes("unit UnitA;"));
+  WriteProgram(Tail(archive, DescriptorWithDigest(DigestOf(archive))));
+  Extract();
+  EXPECT_EQ(State.ExtractedFiles.Items(), std::vector<String>{L"UnitA.pas"});
+}
+
+TEST_F(ExtractPayload, DigestInCapitalsIsAccepted) {
+  const Bytes archive = Record("UnitA.pas", AsciiBytes("unit UnitA;"));
+  std::string digest = DigestOf(archive);
+  for (char& c : digest) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  WriteProgram(Tail(archive, DescriptorWithDigest(digest)));
+  Extract();
+  EXPECT_EQ(State.ExtractedFiles.Count(), 1);
+}
+
+TEST_F(ExtractPayload, ArchiveChangedInOneByteIsRefusedAsUnpackFailure) {
+  const Bytes archive = Concat({Record("UnitA.pas", AsciiBytes("unit UnitA;")),
+                                Record("UnitB.pas", AsciiBytes("unit UnitB;"))});
+  Bytes changed = archive;
+  changed[changed.size() - 3] ^= 0x01;
+  WriteProgram(Tail(changed, DescriptorWithDigest(DigestOf(archive))));
+  EXPECT_EQ(FailureReason(), L"Não foi possível extrair o conteúdo do arquivo <b>comps.pkg<b>.");
+}
+
+TEST_F(ExtractPayload, ArchiveNotMatchingItsDigestUnpacksNothing) {
+  const Bytes archive = Record("UnitA.pas", AsciiBytes("unit UnitA;"));
+  WriteProgram(Tail(archive, DescriptorWithDigest(std::string(64, '0'))));
+  EXPECT_THROW(Extract(), EPayloadDigestMismatch);
+  EXPECT_EQ(State.ExtractedFiles.Count(), 0);
+  EXPECT_EQ(FolderEntries(Folder()), (std::vector<String>{L"comps.pkg", L"instalar.inf"}));
+}
+
+TEST_F(ExtractPayload, MismatchNamesBothDigests) {
+  const Bytes archive = Record("UnitA.pas", AsciiBytes("unit UnitA;"));
+  WriteProgram(Tail(archive, DescriptorWithDigest("not-a-digest")));
+  try {
+    Extract();
+    FAIL() << "no failure";
+  } catch (const EPayloadDigestMismatch& damaged) {
+    EXPECT_EQ(damaged.Expected(), L"not-a-digest");
+    EXPECT_EQ(ToUtf8(damaged.Actual()), DigestOf(archive));
+  }
+}
+
+TEST_F(ExtractPayload, EmptyDigestValueIsLikeNone) {
+  const Bytes archive = Record("UnitA.pas", AsciiBytes("unit UnitA;"));
+  WriteProgram(Tail(archive, DescriptorWithDigest("")));
+  Extract();
+  EXPECT_EQ(State.ExtractedFiles.Count(), 1);
 }
 
 }  // namespace

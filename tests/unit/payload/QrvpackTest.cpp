@@ -2,16 +2,25 @@
 // extraction, and the inputs it refuses without leaving anything at the output path.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 #include "../../../tools/qrvpack/Qrvpack.h"
 #include "../../../tools/qrvpack/SetupBuilder.h"
 #include "PayloadTestData.h"
 #include "app/Payload.h"
+#include "app/PayloadFormat.h"
+#include "core/Sha256.h"
 #include "platform/Faults.h"
 #include "platform/Files.h"
 
 namespace {
+
+std::string DigestOf(const Bytes& bytes) {
+  TSha256 sha;
+  sha.Update(bytes.data(), bytes.size());
+  return ToUtf8(TSha256::Hex(sha.Final()));
+}
 
 int LineCount(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -80,9 +89,10 @@ TEST(QrvpackDescriptor, WritesBothSectionsWithCrLf) {
   options.Package = L"Edição Personalizada";
   options.Source = false;
   options.Names = L"|TCompA|";
-  EXPECT_EQ(DescriptorText(options, L"|UnitA|"),
-            "[SETUP]\r\nVersion=26\r\nPackage=Edi\xE7\xE3o Personalizada\r\n[COMPONENTS]\r\n"
-            "Source=0\r\nFiles=|UnitA|\r\nNames=|TCompA|\r\n");
+  EXPECT_EQ(DescriptorText(options, L"|UnitA|", String(64, L'e')),
+            "[SETUP]\r\nVersion=26\r\nPackage=Edi\xE7\xE3o Personalizada\r\nDigest=" +
+                std::string(64, 'e') +
+                "\r\n[COMPONENTS]\r\nSource=0\r\nFiles=|UnitA|\r\nNames=|TCompA|\r\n");
 }
 
 TEST(QrvpackNames, RefusesNameOver255Bytes) {
@@ -107,9 +117,9 @@ TEST_F(Qrvpack, BuildWritesStubArchiveDescriptorAndTrailer) {
   ASSERT_EQ(Build({L"--package", L"Std", L"--names", L"|TA|"}), 0) << Err.str();
   const Bytes archive = Concat(
       {Record("UnitA.dcr", PatternBytes(300, 1)), Record("UnitA.pas", AsciiBytes("unit UnitA;"))});
-  const Bytes descriptor = AsciiBytes(
-      "[SETUP]\r\nVersion=26\r\nPackage=Std\r\n[COMPONENTS]\r\nSource=1\r\nFiles=|UnitA|\r\n"
-      "Names=|TA|\r\n");
+  const Bytes descriptor =
+      AsciiBytes("[SETUP]\r\nVersion=26\r\nPackage=Std\r\nDigest=" + DigestOf(archive) +
+                 "\r\n[COMPONENTS]\r\nSource=1\r\nFiles=|UnitA|\r\nNames=|TA|\r\n");
   const Bytes tail = Tail(archive, descriptor);
   const Bytes setup = platform::ReadFileBytes(Setup());
   const size_t padding = (8 - (4096 + tail.size()) % 8) % 8;
@@ -139,16 +149,22 @@ TEST_F(Qrvpack, ListPrintsDescriptorThenRecords) {
   AddFile(L"Leia-me.txt", AsciiBytes("x"));
   ASSERT_EQ(Build({L"--package", L"Personalizado", L"--source", L"0"}), 0) << Err.str();
   ASSERT_EQ(Run({L"list", Setup()}), 0) << Err.str();
+  const Bytes archive = Concat({Record("UnitA.dfm", AsciiBytes("object F: TF end")),
+                                Record("UnitA.pas", AsciiBytes("unit UnitA;")),
+                                Record("Leia-me.txt", AsciiBytes("x"))});
   EXPECT_EQ(Out.str(),
             "Version=26\nPackage=Personalizado\nSource=0\nFiles=|UnitA|\nNames=\n"
-            "16\tUnitA.dfm\n11\tUnitA.pas\n1\tLeia-me.txt\n");
+            "Digest=" +
+                DigestOf(archive) + "\n16\tUnitA.dfm\n11\tUnitA.pas\n1\tLeia-me.txt\n");
 }
 
 TEST_F(Qrvpack, ExtractUnpacksIntoFolderAndPrintsIt) {
   AddFile(L"UnitA.pas", AsciiBytes("unit UnitA;"));
   ASSERT_EQ(Build(), 0) << Err.str();
   ASSERT_EQ(Run({L"extract", Setup(), Scratch / L"out"}), 0) << Err.str();
-  EXPECT_EQ(Out.str(), "Version=26\nPackage=\nSource=1\nFiles=|UnitA|\nNames=\n11\tUnitA.pas\n");
+  const std::string digest = DigestOf(Record("UnitA.pas", AsciiBytes("unit UnitA;")));
+  EXPECT_EQ(Out.str(), "Version=26\nPackage=\nSource=1\nFiles=|UnitA|\nNames=\nDigest=" + digest +
+                           "\n11\tUnitA.pas\n");
   EXPECT_EQ(platform::ReadFileBytes(Scratch / L"out\\UnitA.pas"), AsciiBytes("unit UnitA;"));
 }
 
@@ -227,6 +243,68 @@ TEST_F(Qrvpack, ListOfSetupWithHostileRecordFails) {
       Setup(), Concat({PatternBytes(100, 1), Tail(Record("..\\x.pas", AsciiBytes("x")), {})}));
   EXPECT_EQ(Run({L"list", Setup()}), 1);
   EXPECT_NE(Err.str().find("..\\x.pas"), std::string::npos) << Err.str();
+}
+
+// The setup with its descriptor rewritten by `edit`, the trailer following the new size.
+void RewriteDescriptor(const String& setup, const std::function<std::string(std::string)>& edit) {
+  Bytes bytes = platform::ReadFileBytes(setup);
+  TPayloadLocation location;
+  {
+    platform::TFileStream file(setup, platform::TFileStream::Mode::OpenRead);
+    location = LocatePayload(file);
+  }
+  const auto descriptorBegin = bytes.begin() + location.DescriptorOffset;
+  const std::string descriptor =
+      edit(std::string(descriptorBegin, descriptorBegin + location.DescriptorSize));
+  const Bytes archive(bytes.begin() + location.ArchiveOffset, descriptorBegin);
+  Bytes rewritten(bytes.begin(), bytes.begin() + location.ArchiveOffset);
+  const Bytes tail = Tail(archive, AsciiBytes(descriptor));
+  rewritten.insert(rewritten.end(), tail.begin(), tail.end());
+  platform::WriteFileBytes(setup, rewritten);
+}
+
+// Changes one byte of the archive's last record data.
+void ChangeOneArchiveByte(const String& setup) {
+  Bytes bytes = platform::ReadFileBytes(setup);
+  platform::TFileStream file(setup, platform::TFileStream::Mode::OpenRead);
+  const TPayloadLocation location = LocatePayload(file);
+  bytes[static_cast<size_t>(location.DescriptorOffset - 2)] ^= 0x20;
+  platform::WriteFileBytes(setup, bytes);
+}
+
+TEST_F(Qrvpack, ExtractRefusesArchiveChangedAfterBuildingWithOneLine) {
+  AddFile(L"UnitA.pas", AsciiBytes("unit UnitA;"));
+  ASSERT_EQ(Build(), 0) << Err.str();
+  ChangeOneArchiveByte(Setup());
+  EXPECT_EQ(Run({L"extract", Setup(), Scratch / L"out"}), 1);
+  EXPECT_EQ(LineCount(Err.str()), 1) << Err.str();
+  EXPECT_NE(Err.str().find("Digest"), std::string::npos) << Err.str();
+  EXPECT_FALSE(platform::FileExists(Scratch / L"out\\UnitA.pas"));
+}
+
+TEST_F(Qrvpack, ExtractWithoutDigestLineAcceptsTheArchive) {
+  AddFile(L"UnitA.pas", AsciiBytes("unit UnitA;"));
+  ASSERT_EQ(Build(), 0) << Err.str();
+  ChangeOneArchiveByte(Setup());
+  RewriteDescriptor(Setup(), [](std::string text) {
+    const size_t line = text.find("Digest=");
+    return text.erase(line, text.find("\r\n", line) + 2 - line);
+  });
+  ASSERT_EQ(Run({L"extract", Setup(), Scratch / L"out"}), 0) << Err.str();
+  EXPECT_EQ(Out.str().find("Digest="), std::string::npos);
+  // Nothing checks the changed byte now: it arrives as it is.
+  EXPECT_EQ(platform::ReadFileBytes(Scratch / L"out\\UnitA.pas"), AsciiBytes("unit Unita;"));
+}
+
+TEST_F(Qrvpack, ListPrintsNoDigestWhenTheDescriptorHasNone) {
+  AddFile(L"UnitA.pas", AsciiBytes("unit UnitA;"));
+  ASSERT_EQ(Build(), 0) << Err.str();
+  RewriteDescriptor(Setup(), [](std::string text) {
+    const size_t line = text.find("Digest=");
+    return text.erase(line, text.find("\r\n", line) + 2 - line);
+  });
+  ASSERT_EQ(Run({L"list", Setup()}), 0) << Err.str();
+  EXPECT_EQ(Out.str(), "Version=26\nPackage=\nSource=1\nFiles=|UnitA|\nNames=\n11\tUnitA.pas\n");
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+#include "app/PackagePatch.h"
+
+#include <algorithm>
+
+#include "components/QoFindFile.h"
+#include "core/LibFunctions.h"
+#include "core/StringList.h"
+#include "platform/Files.h"
+#include "platform/Locale.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+const String kLineBreak = L"\r\n";
+const String kOwnResource = L"{$R *.res}";
+const String kContains = L"contains";
+
+// Enclosed in single quotes, any single quote inside doubled.
+String Quoted(const String& text) {
+  return L"'" + ReplaceOccurrences(text, L"'", L"''", 0) + L"'";
+}
+
+String WithoutExtension(const String& name) {
+  const size_t dot = name.rfind(L'.');
+  return dot == String::npos ? name : name.substr(0, dot);
+}
+
+// The lines' text with the first occurrence of find replaced, split into lines again.
+void ReplaceFirstInLines(TStringList& lines, const String& find, const String& replacement) {
+  lines.SetText(ReplaceOccurrences(lines.Text(), find, replacement, 1));
+}
+
+void SortIgnoringCase(TStringList& list) {
+  std::vector<String> names = list.Items();
+  std::stable_sort(names.begin(), names.end(),
+                   [](const String& a, const String& b) { return CompareTextLocale(a, b) < 0; });
+  list.Clear();
+  for (const String& name : names) list.Add(name);
+}
+
+}  // namespace
+
+String PackageResourceBlock(const TStringList& sortedResources, const String& unitList) {
+  String block = kOwnResource + kLineBreak;
+  for (const String& resource : sortedResources.Items()) {
+    const String unit = WithoutExtension(resource);
+    if (unitList.find(L"|" + unit + L"|") != String::npos)
+      block += L"{$R " + Quoted(unit + L".dcr") + L"}" + kLineBreak;
+  }
+  return block;
+}
+
+String PackageUnitList(const String& folder, const String& unitList) {
+  String units = kContains + kLineBreak;
+  for (int k = 1; k <= TokenCount(unitList, L'|'); ++k) {
+    const String unit = TokenAt(unitList, L'|', k);
+    if (unit.empty()) continue;
+    if (platform::FileExists(folder + unit + L".pas"))
+      units += L"  " + unit + L" in " + Quoted(unit + L".pas") + L"," + kLineBreak;
+    else if (platform::FileExists(folder + unit + L".dcu"))
+      units += L"  " + unit + L"," + kLineBreak;
+  }
+  units = TrimBoth(units);
+  if (!units.empty() && units.back() == L',') units.back() = L';';
+  return units;
+}
+
+void PatchPackageSource(const String& packageFile, const String& unitList, TQoFindFile& finder) {
+  const String folder = packageFile.substr(0, packageFile.rfind(L'\\') + 1);
+  finder.SetInitialDir(folder);
+  const platform::TTextFileContent content = platform::ReadTextFile(packageFile);
+  TStringList lines;
+  lines.SetText(content.Text);
+
+  finder.SetFileToSearch(L"*.dcr");
+  finder.Execute();
+  SortIgnoringCase(finder.Files());
+
+  ReplaceFirstInLines(lines, kOwnResource,
+                      TrimBoth(PackageResourceBlock(finder.Files(), unitList)));
+  ReplaceFirstInLines(lines, kContains, PackageUnitList(folder, unitList));
+  platform::WriteTextFile(packageFile, lines.Text(), content.Encoding);
+}
