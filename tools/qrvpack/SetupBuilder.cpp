@@ -220,8 +220,8 @@ std::string DescriptorText(const TBuildOptions& options, const String& unitList,
   const std::string reportServer =
       options.ReportServer ? "ReportServer=" + ToUtf8(*options.ReportServer) + eol : "";
   return "[SETUP]" + eol + "Version=" + std::to_string(options.Version) + eol +
-         "Package=" + DescriptorValue(options.Package, L"--package") + eol + reportServer +
-         "Digest=" + ToUtf8(digest) + eol + "[COMPONENTS]" + eol +
+         "Package=" + DescriptorValue(options.Package, L"--package") + eol +
+         "Digest=" + ToUtf8(digest) + eol + reportServer + "[COMPONENTS]" + eol +
          "Source=" + (options.Source ? "1" : "0") + eol +
          "Files=" + DescriptorValue(unitList, L"--files") + eol +
          "Names=" + DescriptorValue(options.Names, L"--names") + eol;

@@ -27,8 +27,8 @@ void PrintDescriptor(const TInstallerState& state, const String& digest, std::os
       << "Source=" << (state.SourceFlag ? 1 : 0) << "\n"
       << "Files=" << ToUtf8(state.UnitList) << "\n"
       << "Names=" << ToUtf8(state.ComponentList) << "\n";
-  if (state.ReportServer) out << "ReportServer=" << ToUtf8(*state.ReportServer) << "\n";
   if (!digest.empty()) out << "Digest=" << ToUtf8(digest) << "\n";
+  if (state.ReportServer) out << "ReportServer=" << ToUtf8(*state.ReportServer) << "\n";
 }
 
 void PrintFile(int64_t size, const String& name, std::ostream& out) {

@@ -266,8 +266,11 @@ void RewriteDescriptor(const String& setup, const std::function<std::string(std:
 // Changes one byte of the archive's last record data.
 void ChangeOneArchiveByte(const String& setup) {
   Bytes bytes = platform::ReadFileBytes(setup);
-  platform::TFileStream file(setup, platform::TFileStream::Mode::OpenRead);
-  const TPayloadLocation location = LocatePayload(file);
+  TPayloadLocation location;
+  {
+    platform::TFileStream file(setup, platform::TFileStream::Mode::OpenRead);
+    location = LocatePayload(file);
+  }
   bytes[static_cast<size_t>(location.DescriptorOffset - 2)] ^= 0x20;
   platform::WriteFileBytes(setup, bytes);
 }
