@@ -3,8 +3,9 @@
 # then, in a Wine prefix of its own (build/main-job-prefix), installs a simulated RAD Studio whose
 # dcc32.exe is the tests' fake compiler, starts a report listener on 127.0.0.1, packs the sample
 # library into a setup that reports to it, and runs the setup:
-#   - without a DISPLAY the wizard runs on a virtual screen and is walked like a user (buttons by
-#     caption), a picture of each page saved as build/wizard-1.png, build/wizard-2.png, ...;
+#   - without a DISPLAY the wizard runs on a virtual screen and installs, walked like a user
+#     (buttons by caption), a picture of each of its six pages saved as build/wizard-1.png to
+#     build/wizard-6.png (the last one under the final message);
 #   - with a DISPLAY the wizard opens for you to click through.
 # Afterwards it prints what the installation changed: the IDE's and the installer's registry
 # values, the library paths of EnvOptions.proj, and the report the listener received.

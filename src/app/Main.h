@@ -1,7 +1,8 @@
 // The wizard window TFrmMain: the program's only window and the owner of the one installation a
 // run performs. It builds its controls in code (MainLayout.cpp), runs the start-up sequence when
 // first shown and decides every close request (MainStartup.cpp), walks the six pages with Back
-// and Next (MainNavigation.cpp) and copies the files into the destination (MainCopy.cpp).
+// and Next (MainNavigation.cpp), copies the files into the destination (MainCopy.cpp) and builds
+// and registers the package (MainBuild.cpp).
 //
 // The installer state lives in the window (State()). The program file whose tail carries the
 // payload is ProgramFileName() unless the creator names another one (the tests do). Failures of
@@ -68,15 +69,18 @@ class TFrmMain : public TForm {
   // Shows a target path in LabArquivo, shortened to the label's width in the label's font.
   void ShowCopiedFile(const String& target);
 
-  // Build step (MainBuild.cpp). BuildTarget is the installation the build works on; the
-  // handlers read it. CompilerBeforeExecute gives the compiler the installer's whole option list
-  // (the driver's OnBeforeExecute); CompilerOutputLine appends a line of the build's output to
-  // the log, except the W1057/W1058 warnings (the installation's output callback).
+  // Build step (MainBuild.cpp). BuildAndRegister compiles and registers the package project in
+  // the destination with the target installation, adds the destination to the IDE's library
+  // paths, remembers it, reports and tells the outcome; the window is then finished. Errors the
+  // catalogue raises pass through to the application's default display. CompilerBeforeExecute
+  // gives the compiler the installer's whole option list (the driver's OnBeforeExecute);
+  // CompilerOutputLine appends a line of the build's output to the log, except the W1057/W1058
+  // warnings (the installation's output callback).
+  void BuildAndRegister();
   void CompilerBeforeExecute(TIdeBorlandCommandLineTool& Tool);
   void CompilerOutputLine(const String& Line);
   // Posts the report of this run with the log; never fails visibly.
   void SendInstallationReport(bool Failed);
-  TIdeBorRADToolInstallation* BuildTarget = nullptr;
 
   // Header.
   THeaderPicture* ImgCabecalho = nullptr;
@@ -153,6 +157,8 @@ class TFrmMain : public TForm {
   void FinishAndClose();
   // False once the application is terminating or the window has closed: a long step then stops.
   bool RunGoesOn() const;
+  // Installations[TargetIndex]; raises when no target installation was selected.
+  TIdeBorRADToolInstallation& TargetInstallation() const;
 
   String FProgramFile;
   TInstallerState FState;

@@ -33,6 +33,7 @@ void TFrmMain::NoteEtapasChange(TComponent* /*sender*/) {
   } else if (page == NpgRegistrar) {
     LabAviso->SetCaption(MainTexts::AvisoRegistrar);
     WaitProcessing(100);
+    if (RunGoesOn()) BuildAndRegister();
   }
 }
 

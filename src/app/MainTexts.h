@@ -85,6 +85,16 @@ inline constexpr wchar_t DelphiRunning[] =
 // A failure of the copy or of the package project's patch; %s is the failure's own text.
 inline constexpr wchar_t CopyFailure[] =
     L"Não foi possível extrair os arquivos de instalação.||<b>Mensagem de erro:<b>|%s";
+// The outcomes of the build step; %d of the failure is the target version.
+inline constexpr wchar_t InstallationDone[] =
+    L"A instalação dos componentes foi concluída com sucesso!";
+inline constexpr wchar_t InstallationFailed[] =
+    L"Ocorreu um erro e não foi possível concluir a instalação. Verique|a causa do erro nas "
+    L"informações no log de registro.||<b>Importante:<b>|Você poderá realizar a instalação manual "
+    L"abrindo o arquivo <b>QRVLib%d0.dpk<b>|que se encontra na pasta escolhida para instalação "
+    L"dos componentes.";
+// The Cancel button's caption once the run is finished.
+inline constexpr wchar_t Fechar[] = L"Fechar";
 // The class (and title) of the Delphi IDE's main window.
 inline constexpr wchar_t DelphiMainWindow[] = L"TAppBuilder";
 

@@ -72,6 +72,9 @@ void ResetWorld() {
   RemoveSimulatedIdes();
   platform::RegistryKey::DeleteTree(platform::RegRoot::LocalMachine, kInstallerKey);
   if (platform::DirectoryExists(L"C:\\Quorvane")) testing_support::RemoveTree(L"C:\\Quorvane");
+  // The simulated IDE's common folder, where the compiled packages go.
+  const String common = L"C:\\Users\\Public\\Documents\\Embarcadero";
+  if (platform::DirectoryExists(common)) testing_support::RemoveTree(common);
 }
 
 String DefaultDestination(int32_t version) {

@@ -22,8 +22,8 @@ String BuildSampleSetup(int32_t version, const String& folder,
 // A simulated RAD Studio of that BDS number installed in rootDir with the fake compiler.
 TSimulatedIde InstallRadStudioWithFakeCompiler(const String& rootDir, int bdsVersion = 20);
 
-// Removes every simulated IDE, the installer's remembered destinations and the default
-// destination folders (C:\Quorvane\QRVComps).
+// Removes every simulated IDE with its common folder (compiled packages), the installer's
+// remembered destinations and the default destination folders (C:\Quorvane\QRVComps).
 void ResetWorld();
 
 // The destination a setup for version proposes when nothing is remembered.

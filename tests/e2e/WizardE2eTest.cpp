@@ -2,82 +2,12 @@
 // the tests' Wine prefix beside a simulated RAD Studio 10.3 whose dcc32.exe is the fake compiler,
 // with a report listener on 127.0.0.1. The tests drive it like a user (buttons by caption,
 // dialogs by title) and read outcomes from the registry, the files and the listener only.
-// The platform's headers before windows.h, whose A/W macros would rename their file functions.
-#include "platform/Files.h"
-#include "platform/Registry.h"
-#include "support/TestSupport.h"
-
-#include <gtest/gtest.h>
-
 #include <sstream>
 
-#include "E2eWorld.h"
+#include "SetupProgram.h"
 #include "SetupReader.h"
-#include "WizardDriver.h"
-#include "fixtures/report/ReportListener.h"
 
 namespace {
-
-constexpr const wchar_t* kTitle = L"QRV Library";
-constexpr const wchar_t* kConfirmation = L"Confirmação";
-constexpr const wchar_t* kError = L"Erro";
-constexpr const wchar_t* kNext = L"&Avançar";
-constexpr const wchar_t* kBack = L"&Voltar";
-constexpr const wchar_t* kCancel = L"&Cancelar";
-constexpr const wchar_t* kInstall = L"&Instalar";
-constexpr const wchar_t* kChange = L"A&lterar...";
-constexpr const wchar_t* kAgree =
-    L"Sim, concordo e aceito todos os termos e condições desse Contrato";
-
-class SetupProgram : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetWorld();
-    InstallRadStudioWithFakeCompiler(Scratch / L"Studio\\20.0");
-  }
-
-  void TearDown() override {
-    Process.reset();
-    ResetWorld();
-  }
-
-  // Builds the setup for version and starts it; returns its main window.
-  HWND Start(int32_t version = 26) {
-    Setup = BuildSampleSetup(version, Scratch.Path(), Listener.Address());
-    Process = std::make_unique<TDrivenProcess>(Setup);
-    Driver = std::make_unique<TWizardDriver>(Process->Id());
-    return Driver->Window(kTitle);
-  }
-
-  // Waits until the wizard shows the button, visible and enabled or not.
-  static bool Shows(HWND window, const String& caption) {
-    return WaitUntil([&] { return TWizardDriver::Visible(window, caption); });
-  }
-
-  // From the welcome page to the confirmation page, accepting the agreement.
-  void WalkToConfirmation(HWND window) {
-    TWizardDriver::Click(window, kNext);
-    ASSERT_TRUE(Shows(window, kAgree));
-    TWizardDriver::Check(window, kAgree);
-    TWizardDriver::Click(window, kNext);
-    ASSERT_TRUE(Shows(window, kChange));
-    TWizardDriver::Click(window, kNext);
-    ASSERT_TRUE(Shows(window, kInstall));
-  }
-
-  static void RememberDestination(const String& folder) {
-    auto key = platform::RegistryKey::Create(platform::RegRoot::LocalMachine,
-                                             L"SOFTWARE\\Quorvane\\QRVComps");
-    ASSERT_TRUE(key.has_value());
-    ASSERT_TRUE(key->WriteString(L"Caminho D26", folder));
-  }
-
-  testing_support::ScratchFolder Scratch;
-  TReportListener Listener;
-  String Setup;
-  std::unique_ptr<TDrivenProcess> Process;
-  std::unique_ptr<TWizardDriver> Driver;
-};
 
 TEST_F(SetupProgram, WelcomePageOffersNextButNotBack) {
   const HWND window = Start();
@@ -148,6 +78,7 @@ TEST_F(SetupProgram, DamagedSetupShowsTheExtractionErrorAndCloses) {
 }
 
 TEST_F(SetupProgram, SetupForRadStudio13CarriesItsOwnPackageProject) {
+  InstallRadStudioWithFakeCompiler(Scratch / L"Studio\\37.0", 37);
   const HWND window = Start(37);
   ASSERT_TRUE(Shows(window, kNext));
   std::ostringstream listing;

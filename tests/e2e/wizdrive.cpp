@@ -7,6 +7,8 @@
 //   wizdrive shows TITLE CAPTION      the window shows a button or check box CAPTION
 //   wizdrive has TITLE CAPTION        the same, answered at once without waiting (1: it does not)
 //   wizdrive exists TITLE             a visible window titled TITLE is there now (1: it is not)
+//   wizdrive first TITLE...           waits (up to 60 s) for the first of these windows to be
+//                                     there and prints its title
 //   wizdrive click TITLE CAPTION      clicks it once it is enabled (a check box toggles)
 //   wizdrive check TITLE CAPTION      checks the check box CAPTION (nothing if it is checked)
 //   wizdrive answer TITLE BUTTON      clicks BUTTON of the dialog TITLE; waits until it is gone
@@ -18,6 +20,10 @@
 #include "WizardDriver.h"
 
 namespace {
+
+// An installation with a silent report server shows its final message after the report's
+// 10 s time-outs: the wait for it gives more than the driver's usual 20 s.
+constexpr DWORD kFirstWindowTimeoutMs = 60000;
 
 void Print(FILE* stream, const String& text) {
   const std::string bytes = ToUtf8(text);
@@ -38,6 +44,16 @@ int Run(const std::vector<String>& a) {
     return !windows.empty() && TWizardDriver::Visible(windows.front(), a[3]) ? 0 : 1;
   } else if (a.size() == 3 && command == L"exists") {
     return ProcessWindows(0, a[2]).empty() ? 1 : 0;
+  } else if (a.size() >= 3 && command == L"first") {
+    String found;
+    const auto appeared = [&] {
+      for (size_t i = 2; i < a.size() && found.empty(); ++i)
+        if (!ProcessWindows(0, a[i]).empty()) found = a[i];
+      return !found.empty();
+    };
+    if (!WaitUntil(appeared, kFirstWindowTimeoutMs))
+      throw EWizardDriver(L"none of the windows appeared");
+    Print(stdout, found + L"\n");
   } else if (a.size() == 4 && (command == L"click" || command == L"check")) {
     const HWND window = TWizardDriver::ForWindowTitled(a[2]).Window(a[2]);
     if (command == L"click")
@@ -53,8 +69,8 @@ int Run(const std::vector<String>& a) {
     for (const String& text : TWizardDriver::TextBoxes(window)) Print(stdout, text + L"\n");
   } else {
     Print(stderr,
-          L"usage: wizdrive wait|idle|text TITLE | shows|click|check TITLE CAPTION | "
-          L"answer TITLE BUTTON\n");
+          L"usage: wizdrive wait|idle|text|exists TITLE | shows|has|click|check TITLE CAPTION | "
+          L"answer TITLE BUTTON | first TITLE...\n");
     return 2;
   }
   return 0;

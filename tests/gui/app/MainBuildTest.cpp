@@ -21,20 +21,12 @@ class WizardBuildStep : public WizardWindow {
     // The folders a real installation has for compiled packages.
     platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Bpl");
     platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Dcp");
-    Catalogue = std::make_unique<TIdeBorRADToolInstallations>();
   }
 
-  void TearDown() override {
-    Catalogue.reset();
-    RemoveSimulatedIdes();
-    WizardWindow::TearDown();
-  }
-
-  // Opens the window with the simulated installation as the build's target.
+  // Opens the window, whose catalogue finds the simulated installation as the build's target.
   void OpenForBuild() {
     Open(SetupFile());
-    ASSERT_EQ(Catalogue->Count(), 1);
-    Form().BuildTarget = &Catalogue->Installations(0);
+    ASSERT_EQ(Form().State().TargetIndex, 0);
   }
 
   std::vector<String> LogLines() {
@@ -46,7 +38,6 @@ class WizardBuildStep : public WizardWindow {
 
   TTempFolder Folder;
   TSimulatedIde Ide;
-  std::unique_ptr<TIdeBorRADToolInstallations> Catalogue;
 };
 
 TEST_F(WizardBuildStep, CompilerReceivesTheInstallersListForRadStudio103) {

@@ -1,8 +1,8 @@
 // The wizard window in-process: each test gets a setup program file built by qrvpack from a tiny
 // library (a stub, one unit, the package project for version 26) and a simulated RAD Studio 10.3
-// in the registry, opens the real TFrmMain on it and drives it with window messages. The
-// remembered destination value and the simulated IDEs are removed before and after each test,
-// and the temporary folder the window extracted into is deleted.
+// without its compiler in the registry, opens the real TFrmMain on it and drives it with window
+// messages. The remembered destination value and the simulated IDEs are removed before and after
+// each test, and the temporary folder the window extracted into is deleted.
 #pragma once
 
 // Before windows.h, whose A/W macros would rename the platform's file functions used here.
@@ -35,7 +35,15 @@ class WizardWindow : public ::testing::Test {
   void SetUp() override {
     ForgetDestination();
     RemoveSimulatedIdes();
-    InstallSimulatedIde(RadStudio103(Scratch() / L"Studio20"));
+    // No compiler: a test that reaches the registration page meets the build step's error, which
+    // goes to the application's error display and is recorded in Errors(). The build's own
+    // tests put the fake compiler in.
+    TSimulatedIde ide = RadStudio103(Scratch() / L"Studio20");
+    ide.BinFiles = {L"bds.exe", L"rsvars.bat"};
+    InstallSimulatedIde(ide);
+    UiApplication().OnException = [this](const std::exception& error) {
+      FErrors.push_back(ErrorText(error));
+    };
     WriteLibraryFile(L"UnitAlfa.pas", "unit UnitAlfa;\r\ninterface\r\nimplementation\r\nend.\r\n");
     WriteLibraryFile(L"QRVLib260.dpk", "package QRVLib260;\r\n{$R *.res}\r\ncontains\r\nend.\r\n");
     WriteText(FScratch / L"stub.exe", "MZ stub of the tests");
@@ -43,6 +51,7 @@ class WizardWindow : public ::testing::Test {
   }
 
   void TearDown() override {
+    UiApplication().OnException = nullptr;
     if (FForm != nullptr && !FForm->State().TempDir.empty())
       testing_support::RemoveTree(FForm->State().TempDir);
     FForm.reset();
@@ -88,6 +97,11 @@ class WizardWindow : public ::testing::Test {
   // 4 copy), accepting the agreement on the way. The copy goes to a folder of the test's own.
   void OpenAt(int index) {
     Open(SetupFile());
+    WalkTo(index);
+  }
+
+  // From the welcome page forward to page `index`, as OpenAt.
+  void WalkTo(int index) {
     for (int i = 0; i < index; ++i) {
       if (Form().NoteEtapas->ActivePage() == Form().NpgContrato && !Form().ChxContrato->Checked())
         Click(Form().ChxContrato);
@@ -140,6 +154,10 @@ class WizardWindow : public ::testing::Test {
     };
   }
   const std::vector<String>& Answered() const { return FAnswered; }
+  // The errors that reached the application's error display, in order.
+  const std::vector<String>& Errors() const { return FErrors; }
+  // The bin folder of the simulated IDE.
+  String IdeBin() const { return FScratch / L"Studio20\\bin\\"; }
 
   static void WriteText(const String& path, const std::string& text) {
     platform::WriteFileBytes(path, std::vector<uint8_t>(text.begin(), text.end()));
@@ -169,5 +187,6 @@ class WizardWindow : public ::testing::Test {
 
   testing_support::ScratchFolder FScratch;
   std::vector<String> FAnswered;
+  std::vector<String> FErrors;
   std::unique_ptr<TFrmMain> FForm;
 };

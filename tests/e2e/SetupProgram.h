@@ -1,0 +1,85 @@
+// The fixture of the end-to-end tests: a clean world in the tests' Wine prefix (E2eWorld.h) with
+// a simulated RAD Studio 10.3 whose dcc32.exe is the fake compiler, a report listener on
+// 127.0.0.1, and the real setup program built from the sample library, started as its own
+// process and driven like a user: buttons by caption, dialogs by title.
+#pragma once
+
+// The platform's headers before windows.h, whose A/W macros would rename their file functions.
+#include "platform/Files.h"
+#include "platform/Registry.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+#include "E2eWorld.h"
+#include "WizardDriver.h"
+#include "fixtures/report/ReportListener.h"
+
+inline constexpr const wchar_t* kTitle = L"QRV Library";
+inline constexpr const wchar_t* kConfirmation = L"Confirmação";
+inline constexpr const wchar_t* kError = L"Erro";
+inline constexpr const wchar_t* kInformation = L"Informação";
+inline constexpr const wchar_t* kOk = L"&OK";
+inline constexpr const wchar_t* kNext = L"&Avançar";
+inline constexpr const wchar_t* kBack = L"&Voltar";
+inline constexpr const wchar_t* kCancel = L"&Cancelar";
+inline constexpr const wchar_t* kClose = L"Fechar";
+inline constexpr const wchar_t* kInstall = L"&Instalar";
+inline constexpr const wchar_t* kChange = L"A&lterar...";
+inline constexpr const wchar_t* kAgree =
+    L"Sim, concordo e aceito todos os termos e condições desse Contrato";
+
+class SetupProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetWorld();
+    Ide = InstallRadStudioWithFakeCompiler(Scratch / L"Studio\\20.0");
+  }
+
+  void TearDown() override {
+    Process.reset();
+    ResetWorld();
+  }
+
+  // Builds the setup for version, reporting to reportServer (the test's listener when not
+  // given), and starts it; returns its main window.
+  HWND Start(int32_t version = 26, const std::optional<String>& reportServer = std::nullopt) {
+    Setup = BuildSampleSetup(version, Scratch.Path(), reportServer.value_or(Listener.Address()));
+    Process = std::make_unique<TDrivenProcess>(Setup);
+    Driver = std::make_unique<TWizardDriver>(Process->Id());
+    return Driver->Window(kTitle);
+  }
+
+  // Waits until the wizard shows the button, visible and enabled or not.
+  static bool Shows(HWND window, const String& caption) {
+    return WaitUntil([&] { return TWizardDriver::Visible(window, caption); });
+  }
+
+  // From the welcome page to the confirmation page, accepting the agreement.
+  static void WalkToConfirmation(HWND window) {
+    TWizardDriver::Click(window, kNext);
+    ASSERT_TRUE(Shows(window, kAgree));
+    TWizardDriver::Check(window, kAgree);
+    TWizardDriver::Click(window, kNext);
+    ASSERT_TRUE(Shows(window, kChange));
+    TWizardDriver::Click(window, kNext);
+    ASSERT_TRUE(Shows(window, kInstall));
+  }
+
+  static void RememberDestination(const String& folder) {
+    auto key = platform::RegistryKey::Create(platform::RegRoot::LocalMachine,
+                                             L"SOFTWARE\\Quorvane\\QRVComps");
+    ASSERT_TRUE(key.has_value());
+    ASSERT_TRUE(key->WriteString(L"Caminho D26", folder));
+  }
+
+  testing_support::ScratchFolder Scratch;
+  TSimulatedIde Ide;
+  TReportListener Listener;
+  String Setup;
+  std::unique_ptr<TDrivenProcess> Process;
+  std::unique_ptr<TWizardDriver> Driver;
+};
