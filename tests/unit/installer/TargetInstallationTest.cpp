@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "app/TargetInstallation.h"
-#include "fixtures/ide/SimulatedIde.h"
-#include "fixtures/ide/TempFolder.h"
 #include "idetools/IdeUtils.h"
-#include "platform/Environment.h"
+#include "unit/idetools/CatalogueTestSupport.h"
 
 namespace {
 
@@ -61,18 +59,8 @@ TEST(FirstInstallationOfVersion, VersionZeroMatchesATagWithoutDigits) {
   EXPECT_EQ(FirstInstallationOfVersion({L"d26", L"d"}, 0), 1);
 }
 
-class TargetInCatalogue : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform::SetEnvironmentVariable(L"QRV_APPDATA", FFolder / L"AppData");
-    platform::SetEnvironmentVariable(L"QRV_DOCUMENTS", FFolder / L"Documents");
-    platform::SetEnvironmentVariable(L"QRV_COMMON_DOCUMENTS", FFolder / L"Public");
-    RemoveSimulatedIdes();
-  }
-  void TearDown() override { RemoveSimulatedIdes(); }
-
-  TTempFolder FFolder;
-};
+// The catalogue tests' clean registry and special folders.
+using TargetInCatalogue = CatalogueTest;
 
 TEST_F(TargetInCatalogue, EarlierOfTwoInstallationsReportingD26IsTheTarget) {
   InstallSimulatedIde(RadStudio103(FFolder / L"Studio20"));
