@@ -53,13 +53,16 @@ class SetupProgram : public ::testing::Test {
     return Driver->Window(kTitle);
   }
 
-  // Waits until the wizard shows the button, visible and enabled or not.
-  static bool Shows(HWND window, const String& caption) {
-    return WaitUntil([&] { return TWizardDriver::Visible(window, caption); });
+  // Waits until the wizard shows the button, visible and enabled or not, and has finished
+  // handling the click that brought it: a page is shown before its buttons take their states.
+  bool Shows(HWND window, const String& caption) const {
+    if (!WaitUntil([&] { return TWizardDriver::Visible(window, caption); })) return false;
+    Driver->WaitIdle();
+    return true;
   }
 
   // From the welcome page to the confirmation page, accepting the agreement.
-  static void WalkToConfirmation(HWND window) {
+  void WalkToConfirmation(HWND window) const {
     TWizardDriver::Click(window, kNext);
     ASSERT_TRUE(Shows(window, kAgree));
     TWizardDriver::Check(window, kAgree);
