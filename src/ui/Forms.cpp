@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Exception.h"
+#include "ui/Menus.h"
 #include "ui/StdCtrls.h"
 
 // TForm ------------------------------------------------------------------------------------------
@@ -18,6 +19,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 TForm::~TForm() {
   BeginDestroy();
   NotifyOwnerDestroying();
+  SetMenu(nullptr);
   SetActiveControl(nullptr);
   Screen().RemoveForm(this);
   if (UiApplication().MainForm() == this) UiApplication().SetMainForm(nullptr);
@@ -156,6 +158,34 @@ void TForm::CreateWnd() {
   TWinControl::CreateWnd();
   if (FFormStyle == TFormStyle::fsStayOnTop)
     ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (FMenu != nullptr) ::SetMenu(Handle(), FMenu->Handle());
+}
+
+void TForm::DestroyWnd() {
+  // The platform destroys the menu of a window it destroys: take the menu bar off first.
+  if (FMenu != nullptr && HandleAllocated()) ::SetMenu(HandleIfAllocated(), nullptr);
+  TWinControl::DestroyWnd();
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu == FMenu) return;
+  if (FMenu != nullptr) FMenu->FForm = nullptr;
+  if (menu != nullptr && menu->FForm != nullptr) menu->FForm->SetMenu(nullptr);
+  FMenu = menu;
+  if (menu != nullptr) menu->FForm = this;
+  if (HandleAllocated()) ::SetMenu(Handle(), menu != nullptr ? menu->Handle() : nullptr);
+}
+
+// A key pressed on the form that is the shortcut of an item of its menu bar clicks the item.
+bool TForm::MenuShortCut(const MSG& msg) {
+  if (FMenu == nullptr || (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)) return false;
+  const auto key = static_cast<WORD>(msg.wParam);
+  if (key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return false;
+  TMenuItem* item =
+      FMenu->Items()->FindShortCut(ShortCut(key, KeyMessageShiftState(msg.message, msg.lParam)));
+  if (item == nullptr) return false;
+  item->Click();
+  return true;
 }
 
 namespace {
@@ -422,6 +452,7 @@ bool TForm::PreprocessKey(MSG& msg) {
       msg.message != WM_SYSKEYUP && msg.message != WM_CHAR && msg.message != WM_SYSCHAR)
     return false;
   if (FKeyPreview && PreviewKey(msg)) return true;
+  if (MenuShortCut(msg)) return true;
   const bool enterOrEsc = msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
   if (msg.message == WM_KEYDOWN && enterOrEsc) {
     TWinControl* focused = FindControl(::GetFocus());

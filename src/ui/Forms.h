@@ -38,6 +38,7 @@ using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)
 using TCloseQueryEvent = std::function<void(TComponent* sender, bool& canClose)>;
 
 class TButton;
+class TMainMenu;
 
 class TForm : public TWinControl {
  public:
@@ -115,6 +116,11 @@ class TForm : public TWinControl {
   // dialog navigation); true when the message is used up.
   bool PreprocessKey(MSG& msg);
 
+  // The menu bar (null: none). The form shows it and passes its shortcuts to it; the menu
+  // stays the caller's (or its owner's) to destroy.
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
+
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
   TNotifyEvent OnActivate;
@@ -125,10 +131,12 @@ class TForm : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  void DestroyWnd() override;
   void WndProc(TMessage& message) override;
   void VisibleChanged() override;
 
  private:
+  bool MenuShortCut(const MSG& msg);
   void PlaceOnScreen();
   void CloseModal();
   bool PreviewKey(MSG& msg);
@@ -152,6 +160,7 @@ class TForm : public TWinControl {
   bool FScaled = true;
   int FMonitorPixelsPerInch = ScreenPixelsPerInch();
   TWinControl* FActiveControl = nullptr;
+  TMainMenu* FMenu = nullptr;
 };
 
 // The form that contains control (control itself when it is a form); null when none.

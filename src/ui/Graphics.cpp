@@ -353,6 +353,12 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
            SRCCOPY);
 }
 
+void TCanvas::DrawTransparent(int x, int y, TBitmap& bitmap, TColor transparent) {
+  if (bitmap.Empty()) return;
+  ::GdiTransparentBlt(Handle(), x, y, bitmap.Width(), bitmap.Height(), bitmap.Canvas().Handle(), 0,
+                      0, bitmap.Width(), bitmap.Height(), ColorToRGB(transparent));
+}
+
 void TCanvas::StretchDraw(const RECT& dest, TBitmap& bitmap) {
   if (bitmap.Empty()) return;
   CopyRect(dest, bitmap.Canvas(), RECT{0, 0, bitmap.Width(), bitmap.Height()});

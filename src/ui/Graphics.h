@@ -164,6 +164,8 @@ class TCanvas {
   int DrawText(const String& text, RECT& rect, UINT format);
 
   void Draw(int x, int y, TBitmap& bitmap);
+  // Copies the bitmap leaving out its pixels of the colour transparent.
+  void DrawTransparent(int x, int y, TBitmap& bitmap, TColor transparent);
   // Copies the whole bitmap stretched into dest.
   void StretchDraw(const RECT& dest, TBitmap& bitmap);
   // Copies source's srcRect stretched into dest.

@@ -73,6 +73,172 @@ void TCheckBox::CommandNotify(WORD code) {
   Click();
 }
 
+// TGroupBox --------------------------------------------------------------------------------------
+
+TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 185, 105);
+}
+
+void TGroupBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"BUTTON";
+  params.Style |= BS_GROUPBOX | WS_CLIPCHILDREN;
+}
+
+void TGroupBox::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_ERASEBKGND: {
+      RECT client = ClientRect();
+      ::FillRect(reinterpret_cast<HDC>(message.WParam), &client, BackgroundBrush());
+      message.Result = 1;
+      return;
+    }
+    case WM_NCHITTEST:  // the platform's group box lets the mouse through to its parent
+      message.Result = HTCLIENT;
+      return;
+    default:
+      TWinControl::WndProc(message);
+  }
+}
+
+// TComboBox --------------------------------------------------------------------------------------
+
+TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 145, 21);
+  SetColor(clWindow);
+  SetTabStop(true);
+}
+
+void TComboBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"COMBOBOX";
+  params.Style |= WS_VSCROLL | CBS_AUTOHSCROLL;
+  switch (FStyle) {
+    case TComboBoxStyle::csDropDown:
+      params.Style |= CBS_DROPDOWN;
+      break;
+    case TComboBoxStyle::csSimple:
+      params.Style |= CBS_SIMPLE;
+      break;
+    case TComboBoxStyle::csDropDownList:
+      params.Style |= CBS_DROPDOWNLIST;
+      break;
+  }
+}
+
+void TComboBox::CreateWnd() {
+  const String text = TControl::Text();
+  TWinControl::CreateWnd();
+  HWND window = Handle();
+  for (const String& item : FItems.Items())
+    ::SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  if (FItemIndex >= 0)
+    ::SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(FItemIndex), 0);
+  else if (FStyle != TComboBoxStyle::csDropDownList)
+    ::SetWindowTextW(window, text.c_str());
+  ApplyDropDownHeight();
+}
+
+void TComboBox::DestroyWnd() {
+  if (HandleAllocated())
+    FItemIndex = static_cast<int>(::SendMessageW(HandleIfAllocated(), CB_GETCURSEL, 0, 0));
+  TWinControl::DestroyWnd();
+}
+
+void TComboBox::ApplyDropDownHeight() {
+  HWND window = HandleIfAllocated();
+  if (window == nullptr || FStyle == TComboBoxStyle::csSimple) return;
+  const auto field = static_cast<int>(::SendMessageW(window, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+  const auto line = static_cast<int>(::SendMessageW(window, CB_GETITEMHEIGHT, 0, 0));
+  ::SetWindowPos(window, nullptr, 0, 0, Width(), field + 8 + FDropDownCount * line,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TComboBox::SetBounds(int left, int top, int width, int height) {
+  TWinControl::SetBounds(left, top, width, height);
+  ApplyDropDownHeight();
+}
+
+void TComboBox::SetStyle(TComboBoxStyle value) {
+  if (value == FStyle) return;
+  FStyle = value;
+  RecreateWnd();
+}
+
+void TComboBox::SetItems(const TStringList& items) {
+  ClearItems();
+  for (const String& item : items.Items()) AddItem(item);
+}
+
+int TComboBox::AddItem(const String& item) {
+  const int index = FItems.Add(item);
+  if (HandleAllocated())
+    ::SendMessageW(HandleIfAllocated(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  return index;
+}
+
+void TComboBox::ClearItems() {
+  FItems.Clear();
+  FItemIndex = -1;
+  if (HandleAllocated()) ::SendMessageW(HandleIfAllocated(), CB_RESETCONTENT, 0, 0);
+}
+
+int TComboBox::ItemIndex() const {
+  if (!HandleAllocated()) return FItemIndex;
+  return static_cast<int>(::SendMessageW(HandleIfAllocated(), CB_GETCURSEL, 0, 0));
+}
+
+void TComboBox::SetItemIndex(int value) {
+  if (value < -1 || value >= FItems.Count()) value = -1;
+  FItemIndex = value;
+  if (HandleAllocated())
+    ::SendMessageW(HandleIfAllocated(), CB_SETCURSEL, static_cast<WPARAM>(value), 0);
+}
+
+void TComboBox::SetDropDownCount(int value) {
+  if (value < 1 || value == FDropDownCount) return;
+  FDropDownCount = value;
+  ApplyDropDownHeight();
+}
+
+bool TComboBox::DroppedDown() const {
+  return HandleAllocated() &&
+         ::SendMessageW(HandleIfAllocated(), CB_GETDROPPEDSTATE, 0, 0) != FALSE;
+}
+
+void TComboBox::SetDroppedDown(bool value) {
+  ::SendMessageW(Handle(), CB_SHOWDROPDOWN, value, 0);
+}
+
+bool TComboBox::WantsKey(const MSG& msg) {
+  if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) return DroppedDown();
+  return TWinControl::WantsKey(msg);
+}
+
+void TComboBox::CommandNotify(WORD code) {
+  if (code == CBN_SELCHANGE) {
+    FItemIndex = ItemIndex();
+    if (OnSelect) OnSelect(this);
+    if (OnChange) OnChange(this);
+  } else if (code == CBN_EDITCHANGE && OnChange) {
+    OnChange(this);
+  }
+}
+
+void TComboBox::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+      // The combo box's own edit and list take its colours.
+      message.Result =
+          reinterpret_cast<LRESULT>(ControlColor(reinterpret_cast<HDC>(message.WParam)));
+      return;
+    default:
+      TWinControl::WndProc(message);
+  }
+}
+
 // TCustomEdit, TEdit -----------------------------------------------------------------------------
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {

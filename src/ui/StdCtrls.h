@@ -1,7 +1,8 @@
-// The standard controls: push button and check box (the platform's BUTTON), one-line edit and
-// memo (EDIT), and the windowless label. Clicks arrive as OnClick, whether from the mouse, the
-// keyboard or BM_CLICK. Setting Checked of a check box to a new value also fires OnClick (as a
-// click would). A button with a ModalResult sets it on its form when clicked. Windows only.
+// The standard controls: push button, check box and group box (the platform's BUTTON), one-line
+// edit and memo (EDIT), combo box (COMBOBOX) and the windowless label. Clicks arrive as OnClick,
+// whether from the mouse, the keyboard or BM_CLICK. Setting Checked of a check box to a new value
+// also fires OnClick (as a click would). A button with a ModalResult sets it on its form when
+// clicked. Windows only.
 #pragma once
 
 #include "core/StringList.h"
@@ -45,6 +46,65 @@ class TCheckBox : public TWinControl {
 
  private:
   bool FChecked = false;
+};
+
+// A frame with a caption around the controls placed on it (BUTTON with BS_GROUPBOX). Unlike the
+// bare platform control it paints its whole background in its own colour and takes the mouse
+// like any container.
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+};
+
+// csDropDown: an edit with a list that drops down; csSimple: an edit over a list always shown;
+// csDropDownList: a list that drops down, no typing.
+enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList };
+
+// A combo box. Its lines and the selected line survive a new window (style change). For the
+// drop-down styles the height follows the font, and the dropped list shows DropDownCount lines;
+// a simple combo box keeps the height it is given. OnChange fires when the user edits the text
+// or selects another line, OnSelect when a line is selected; setting ItemIndex fires neither.
+class TComboBox : public TWinControl {
+ public:
+  explicit TComboBox(TComponent* owner);
+  TComboBoxStyle Style() const { return FStyle; }
+  void SetStyle(TComboBoxStyle value);
+  const TStringList& Items() const { return FItems; }
+  void SetItems(const TStringList& items);
+  int AddItem(const String& item);
+  void ClearItems();
+  // The selected line, -1 for none.
+  int ItemIndex() const;
+  void SetItemIndex(int value);
+  int DropDownCount() const { return FDropDownCount; }
+  void SetDropDownCount(int value);
+  bool DroppedDown() const;
+  void SetDroppedDown(bool value);
+  void SetBounds(int left, int top, int width, int height) override;
+  // Enter and Esc close a dropped list instead of pressing the form's buttons.
+  bool WantsKey(const MSG& msg) override;
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnSelect;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void CommandNotify(WORD code) override;
+  void WndProc(TMessage& message) override;
+
+ private:
+  // Tells a drop-down combo box how tall it is with its list dropped.
+  void ApplyDropDownHeight();
+  TComboBoxStyle FStyle = TComboBoxStyle::csDropDown;
+  TStringList FItems;
+  int FItemIndex = -1;
+  int FDropDownCount = 8;
 };
 
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };

@@ -5,6 +5,7 @@
 #include "core/Format.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
+#include "ui/Menus.h"
 
 namespace {
 
@@ -580,6 +581,7 @@ void TWinControl::HandlePaint(TMessage& message) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
+  if (HandleMenuMessage(message)) return;
   switch (message.Msg) {
     case WM_COMMAND:
       if (message.LParam != 0) {
