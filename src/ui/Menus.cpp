@@ -92,6 +92,15 @@ String StripHotkey(const String& caption) {
   return text;
 }
 
+wchar_t AcceleratorOf(const String& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] != L'&') return caption[i + 1];
+    ++i;
+  }
+  return 0;
+}
+
 TOwnerDrawState OwnerDrawState(UINT itemState) {
   using M = TOwnerDrawStateMember;
   constexpr std::pair<UINT, M> bits[] = {
@@ -423,6 +432,35 @@ void TPopupMenu::Popup(int x, int y) {
   if (TMenuItem* item = command != 0 ? TMenuItem::FindCommand(command) : nullptr) item->Click();
 }
 
+namespace {
+
+wchar_t UpperCase(wchar_t c) {
+  ::CharUpperBuffW(&c, 1);
+  return c;
+}
+
+// Owner-drawn items have no text the platform could search for their accelerator: WM_MENUCHAR
+// asks the owner, who finds the item by its caption.
+LRESULT MenuCharResult(wchar_t key, HMENU menu) {
+  const wchar_t upper = UpperCase(key);
+  const int count = ::GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA | MIIM_FTYPE;
+    if (!::GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) ||
+        (info.fType & MFT_OWNERDRAW) == 0)
+      continue;
+    TMenuItem* item = TMenuItem::FindCommand(static_cast<UINT>(info.dwItemData));
+    if (item == nullptr || !item->Enabled()) continue;
+    const wchar_t letter = AcceleratorOf(item->Caption());
+    if (letter != 0 && UpperCase(letter) == upper) return MAKELRESULT(position, MNC_EXECUTE);
+  }
+  return MAKELRESULT(0, MNC_IGNORE);
+}
+
+}  // namespace
+
 // Message routing --------------------------------------------------------------------------------
 
 bool HandleMenuMessage(TMessage& message) {
@@ -434,6 +472,10 @@ bool HandleMenuMessage(TMessage& message) {
         return true;
       }
       return false;
+    case WM_MENUCHAR:
+      message.Result = MenuCharResult(static_cast<wchar_t>(LOWORD(message.WParam)),
+                                      reinterpret_cast<HMENU>(message.LParam));
+      return HIWORD(message.Result) != MNC_IGNORE;
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
       if (measure->CtlType != ODT_MENU) return false;

@@ -42,6 +42,8 @@ TShortCut ShortCut(WORD key, TShiftState shift);
 String ShortCutToText(TShortCut shortCut);
 // The caption without its "&" accelerator marks ("&&" stands for one "&").
 String StripHotkey(const String& caption);
+// The letter after the caption's accelerator mark, or 0 when it has none.
+wchar_t AcceleratorOf(const String& caption);
 
 enum class TOwnerDrawStateMember {
   odSelected,
@@ -185,7 +187,8 @@ class TMenu : public TComponent {
   TMenuHandle FHandle;
 };
 
-// Routes a menu's WM_COMMAND, WM_MEASUREITEM or WM_DRAWITEM to its item; true when handled.
+// Routes a menu's WM_COMMAND, WM_MEASUREITEM or WM_DRAWITEM to its item, and answers
+// WM_MENUCHAR with the owner-drawn item of that accelerator; true when handled.
 bool HandleMenuMessage(TMessage& message);
 
 class TMainMenu : public TMenu {

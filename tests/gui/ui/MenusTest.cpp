@@ -97,6 +97,13 @@ TEST(ShortCutText, StripHotkeyDropsMarksAndKeepsDoubledAmpersand) {
   EXPECT_EQ(StripHotkey(L"Fim&"), L"Fim");
 }
 
+TEST(ShortCutText, AcceleratorIsTheLetterAfterASingleMark) {
+  EXPECT_EQ(AcceleratorOf(L"A&juda"), L'j');
+  EXPECT_EQ(AcceleratorOf(L"P&&D &Sair"), L'S');
+  EXPECT_EQ(AcceleratorOf(L"P&&D"), 0);
+  EXPECT_EQ(AcceleratorOf(L"Fim&"), 0);
+}
+
 TEST(ImageList, AddMaskedCutsAStripIntoPictures) {
   TImageList images(nullptr);
   images.SetSize(4, 4);
@@ -257,6 +264,22 @@ TEST_F(Menus, OwnerDrawnItemsAreMeasuredWithAProposalTheHandlerAdjusts) {
   EXPECT_EQ(proposedWidth, plain.cx);
   EXPECT_EQ(adjusted.cx, plain.cx + 74);
   EXPECT_EQ(adjusted.cy, plain.cy + 5);
+}
+
+TEST_F(Menus, AcceleratorOfAnOwnerDrawnItemIsFoundByItsCaption) {
+  BuildBar();
+  Bar->SetOwnerDraw(true);
+  Form.SetMenu(Bar);
+  Form.Show();
+  HMENU file = ::GetSubMenu(Bar->Handle(), 0);
+  const auto menuChar = [&](wchar_t key) {
+    return ::SendMessageW(Form.Handle(), WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
+                          reinterpret_cast<LPARAM>(file));
+  };
+  EXPECT_EQ(menuChar(L's'), MAKELRESULT(2, MNC_EXECUTE));
+  EXPECT_EQ(HIWORD(menuChar(L'x')), MNC_IGNORE);
+  Save->SetEnabled(false);
+  EXPECT_EQ(HIWORD(menuChar(L's')), MNC_IGNORE);
 }
 
 TEST_F(Menus, OwnerDrawnItemIsDrawnByItsHandlerWithTheState) {
