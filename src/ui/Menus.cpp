@@ -497,6 +497,7 @@ bool HandleMenuMessage(TMessage& message) {
       if (item == nullptr) return false;
       TSavedDC saved(draw->hDC);
       TCanvas canvas;
+      AssignMenuFont(canvas.Font(), false);
       canvas.SetHandle(draw->hDC);
       item->DrawItem(canvas, draw->rcItem, OwnerDrawState(draw->itemState));
       canvas.SetHandle(nullptr);

@@ -15,7 +15,8 @@
 // Owner drawing. A menu with OwnerDraw, or with an image list, is drawn by the toolkit: each
 // item is measured (WM_MEASUREITEM) with a proposed size that OnMeasureItem may change, and
 // drawn (WM_DRAWITEM) by OnDrawItem with the item's state (selected, hot, disabled, checked,
-// default), or else by the toolkit's own drawing in the system colours. The messages reach the
+// default) on a canvas that carries the platform's menu font, or else by the toolkit's own
+// drawing in the system colours. The messages reach the
 // window the menu belongs to; any toolkit window routes them to the item. Windows only.
 #pragma once
 
