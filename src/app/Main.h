@@ -24,6 +24,7 @@ class TQoFindFile;
 class TQoGauge;
 class TQoMsgDlg;
 class TQoRegManager;
+class TQoSkinPlus;
 class THeaderPicture;
 class TIdeBorlandCommandLineTool;
 class TIdeBorRADToolInstallation;
@@ -135,6 +136,8 @@ class TFrmMain : public TForm {
   TQoRegManager* RegMan1 = nullptr;
   TQoFindFile* FndFile1 = nullptr;
   TExSelectFolder* SelPasta1 = nullptr;
+  // The skin: colours of buttons and group boxes for this window and every dialog it shows.
+  TQoSkinPlus* SkinPlus1 = nullptr;
 
  private:
   // MainLayout.cpp: the window and its controls, from top to bottom.
@@ -149,6 +152,8 @@ class TFrmMain : public TForm {
   void BuildRegistrar();
   void BuildButtons();
   void BuildComponents();
+  // The skin's scheme; the skin applies itself once the window is built.
+  void BuildSkin();
   void ConnectHandlers();
   // MainDestino.cpp: the folder dialog behind BtnAlterar, and its click handler.
   void BuildDestinationChange();

@@ -9,6 +9,7 @@
 #include "components/QoGauge.h"
 #include "components/QoMsgDlg.h"
 #include "components/QoRegManager.h"
+#include "components/skin/QoSkinPlus.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ void TFrmMain::BuildWindow() {
   BuildNotebook();
   BuildButtons();
   BuildDestinationChange();
+  BuildSkin();
 }
 
 void TFrmMain::BuildHeader() {
@@ -246,6 +248,23 @@ void TFrmMain::BuildComponents() {
   FndFile1->SetName(L"FndFile1");
   FndFile1->SetOptions(
       {TQoFindOption::foReadOnlyFiles, TQoFindOption::foHiddenFiles, TQoFindOption::foSysFiles});
+}
+
+void TFrmMain::BuildSkin() {
+  SkinPlus1 = new TQoSkinPlus(this);
+  SkinPlus1->SetName(L"SkinPlus1");
+  TQoButtonColors& button = SkinPlus1->Colors().Button();
+  button.Border = button.Face = button.Light = RgbColor(37, 160, 218);
+  button.BorderOn = button.FaceOn = button.LightOn = RgbColor(0, 130, 204);
+  button.BorderPress = button.FacePress = button.LightPress = RgbColor(60, 127, 177);
+  button.DefaultBorder = RgbColor(44, 98, 139);
+  button.FaceDisable = RgbColor(233, 241, 252);
+  button.Text = button.TextOn = button.TextPress = clWhite;
+  button.TextDisable = RgbColor(128, 128, 128);
+  SkinPlus1->Colors().Form().Face = kBackground;
+  SkinPlus1->Colors().Group().Border = RgbColor(185, 185, 185);
+  SkinPlus1->Colors().Group().Text = RgbColor(82, 109, 207);
+  SkinPlus1->Loaded();
 }
 
 void TFrmMain::ConnectHandlers() {

@@ -2,6 +2,14 @@
 // non-visual components build and test natively. A component created with an owner is destroyed
 // by that owner (in reverse order of creation); destroying an owned component first removes it
 // from its owner. Components cannot be copied.
+//
+// Notifications. Notification(component, operation) tells a component that another one entered
+// or is leaving its component tree; the base passes it on to every owned component, so a
+// notification sent to an owner reaches everything below it. Forms are announced to their tree
+// when created and when destroyed (Forms.h). A component may also ask to hear of the
+// destruction of any other component (FreeNotification): it then receives
+// Notification(that, opRemove) from that component's destructor, after the derived parts of that
+// component are gone; only the pointer may be compared then.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +23,18 @@ class TComponent;
 // An event handler that only learns which component fired it.
 using TNotifyEvent = std::function<void(TComponent* sender)>;
 
-class TComponent {
+// The base of the toolkit's objects whose settings are published (stored with a form).
+class TPersistent {
+ public:
+  TPersistent() = default;
+  virtual ~TPersistent() = default;
+  TPersistent(const TPersistent&) = delete;
+  TPersistent& operator=(const TPersistent&) = delete;
+};
+
+enum class TOperation { opInsert, opRemove };
+
+class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner);
   virtual ~TComponent();
@@ -45,6 +64,14 @@ class TComponent {
   // silent then, since their handlers may belong to an object already half torn down.
   bool Destroying() const;
 
+  // Another component entered (opInsert) or is leaving (opRemove) the tree below this one, or a
+  // component this one asked about is being destroyed. The base passes it to the owned components.
+  virtual void Notification(TComponent* component, TOperation operation);
+  // Asks to receive Notification(component, opRemove) when component is destroyed; either side
+  // may go first (the request ends with whichever is destroyed).
+  void FreeNotification(TComponent* component);
+  void RemoveFreeNotification(TComponent* component);
+
  protected:
   // Marks the component as being destroyed; destructors of derived classes call it first.
   void BeginDestroy() { FDestroying = true; }
@@ -62,4 +89,7 @@ class TComponent {
   bool FDesigning = false;
   bool FDestroying = false;
   std::vector<TComponent*> FComponents;  // owned
+  // Components that hear of this one's destruction, and those this one hears of.
+  std::vector<TComponent*> FFreeNotifies;
+  std::vector<TComponent*> FFreeNotifiers;
 };

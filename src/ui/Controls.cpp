@@ -163,9 +163,12 @@ void TControl::ParentFontChanged() {
 }
 
 void TControl::ParentColorChanged() {
-  if (!FParentColor || FParent == nullptr || FParent->Color() == FColor) return;
-  FColor = FParent->Color();
-  ColorChanged();
+  if (FParent == nullptr) return;
+  if (FParentColor && FParent->Color() != FColor) {
+    FColor = FParent->Color();
+    ColorChanged();
+  }
+  Perform(CM_PARENTCOLORCHANGED);
 }
 
 void TControl::SetAlign(TAlign value) {

@@ -61,7 +61,8 @@ struct TMessage {
 using TWndMethod = std::function<void(TMessage&)>;
 
 // Notifications of the toolkit, sent through WindowProc like window messages, so that a skin can
-// react to them: mouse entered/left, enabled or text changed, focus left, deferred release.
+// react to them: mouse entered/left, enabled or text changed, focus left, deferred release, the
+// parent's colour changed (or the control got a parent).
 constexpr UINT CM_BASE = WM_APP + 0x3000;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 1;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 2;
@@ -73,6 +74,7 @@ constexpr UINT CM_COLORCHANGED = CM_BASE + 7;
 constexpr UINT CM_FONTCHANGED = CM_BASE + 8;
 // A memo shows the lines appended since the last time it was idle (TMemoLines::Add).
 constexpr UINT CM_SHOWPENDINGLINES = CM_BASE + 9;
+constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 10;
 
 // Modal results (ShowModal, TButton::ModalResult).
 using TModalResult = int;

@@ -14,6 +14,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   SetColor(clBtnFace);
   SetParentFont(false);
   Screen().AddForm(this);
+  AnnounceToTree(TOperation::opInsert);
 }
 
 TForm::~TForm() {
@@ -21,9 +22,21 @@ TForm::~TForm() {
   NotifyOwnerDestroying();
   SetMenu(nullptr);
   SetActiveControl(nullptr);
+  AnnounceToTree(TOperation::opRemove);
   Screen().RemoveForm(this);
   if (UiApplication().MainForm() == this) UiApplication().SetMainForm(nullptr);
   DestroyHandle();
+}
+
+void TForm::AnnounceToTree(TOperation operation) {
+  if (Owner() != nullptr) {
+    Owner()->Notification(this, operation);
+    return;
+  }
+  for (int i = 0; i < Screen().FormCount(); ++i) {
+    TForm* other = Screen().Forms(i);
+    if (other != this && other->Owner() == nullptr) other->Notification(this, operation);
+  }
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle value) {
@@ -581,6 +594,22 @@ void TApplication::FreeForm(TForm* form) {
     FForms.erase(owned);
   else
     delete form;
+}
+
+int TApplication::HookMainWindow(TWindowHook hook) {
+  FMainWindowHooks.emplace_back(++FLastHook, std::move(hook));
+  return FLastHook;
+}
+
+void TApplication::UnhookMainWindow(int hook) {
+  std::erase_if(FMainWindowHooks, [hook](const auto& entry) { return entry.first == hook; });
+}
+
+bool TApplication::MainWindowHooksHandle(TMessage& message) {
+  for (auto& [id, hook] : std::vector<std::pair<int, TWindowHook>>(FMainWindowHooks)) {
+    if (hook(message)) return true;
+  }
+  return false;
 }
 
 void TApplication::Terminate() {

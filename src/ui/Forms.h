@@ -15,6 +15,11 @@
 //
 // TScreen lists the forms that exist, knows the active one and fires OnActiveFormChange with the
 // newly active form (null when none is) as sender.
+// A form announces itself to its component tree when it is created and when it is destroyed
+// (TComponent::Notification with opInsert, opRemove): the tree of its owner, or, for a form
+// without an owner, the application's tree, which holds every form without an owner.
+// The main window's hooks (TApplication::HookMainWindow) see every message of the main form
+// before the form does.
 // Forms are owned like any component; Release() frees a form after the current message.
 #pragma once
 
@@ -137,6 +142,7 @@ class TForm : public TWinControl {
 
  private:
   bool MenuShortCut(const MSG& msg);
+  void AnnounceToTree(TOperation operation);
   void PlaceOnScreen();
   void CloseModal();
   bool PreviewKey(MSG& msg);
@@ -213,6 +219,13 @@ class TApplication : public TApplicationCore {
   }
   // Shows the main form and handles messages until the application terminates.
   void Run();
+  // A hook sees each message of the main form before the form does; returning true uses the
+  // message up. HookMainWindow returns the hook's number, for UnhookMainWindow.
+  using TWindowHook = std::function<bool(TMessage& message)>;
+  int HookMainWindow(TWindowHook hook);
+  void UnhookMainWindow(int hook);
+  // Runs the hooks for a message of the main form; true when one used it up.
+  bool MainWindowHooksHandle(TMessage& message);
   // Marks the application terminating and posts WM_QUIT, so every message loop ends.
   void Terminate();
   // Frees a form (CM_RELEASE): one made by CreateForm, or any other form.
@@ -241,6 +254,8 @@ class TApplication : public TApplicationCore {
   TForm* FMainForm = nullptr;
   String FTitle;
   std::vector<std::unique_ptr<TForm>> FForms;  // made by CreateForm
+  std::vector<std::pair<int, TWindowHook>> FMainWindowHooks;
+  int FLastHook = 0;
 };
 
 TApplication& UiApplication();

@@ -61,10 +61,12 @@ using TMemoryDC = TGdiHandle<TDeleteDCTraits>;
 // An icon the program created (not a shared stock icon).
 using TIconHandle = TGdiHandle<TDestroyIconTraits>;
 
-// A window's DC from GetDC, given back with ReleaseDC. A null window means the screen.
+// A window's DC from GetDC (the client area), or from GetWindowDC with wholeWindow (frame
+// included), given back with ReleaseDC. A null window means the screen.
 class TWindowDC {
  public:
-  explicit TWindowDC(HWND window) : FWindow(window), FDC(GetDC(window)) {}
+  explicit TWindowDC(HWND window, bool wholeWindow = false)
+      : FWindow(window), FDC(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
   ~TWindowDC() {
     if (FDC != nullptr) ReleaseDC(FWindow, FDC);
   }

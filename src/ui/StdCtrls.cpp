@@ -50,26 +50,71 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
 void TCheckBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.ClassName = L"BUTTON";
-  params.Style |= BS_AUTOCHECKBOX;
+  params.Style |= FAllowGrayed ? BS_AUTO3STATE : BS_AUTOCHECKBOX;
+  if (FAlignment == TAlignment::taLeftJustify) params.Style |= BS_LEFTTEXT;
+  if (FWordWrap) params.Style |= BS_MULTILINE;
   params.ExStyle = 0;
 }
 
+namespace {
+
+WPARAM CheckOf(TCheckBoxState state) {
+  switch (state) {
+    case TCheckBoxState::cbChecked:
+      return BST_CHECKED;
+    case TCheckBoxState::cbGrayed:
+      return BST_INDETERMINATE;
+    case TCheckBoxState::cbUnchecked:
+      break;
+  }
+  return BST_UNCHECKED;
+}
+
+TCheckBoxState StateOf(LRESULT check) {
+  if (check == BST_CHECKED) return TCheckBoxState::cbChecked;
+  if (check == BST_INDETERMINATE) return TCheckBoxState::cbGrayed;
+  return TCheckBoxState::cbUnchecked;
+}
+
+}  // namespace
+
 void TCheckBox::CreateWnd() {
   TWinControl::CreateWnd();
-  ::SendMessageW(Handle(), BM_SETCHECK, FChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+  ::SendMessageW(Handle(), BM_SETCHECK, CheckOf(FState), 0);
 }
 
 void TCheckBox::SetChecked(bool value) {
-  if (value == FChecked) return;
-  FChecked = value;
-  if (HandleAllocated())
-    ::SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  SetState(value ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked);
+}
+
+void TCheckBox::SetState(TCheckBoxState value) {
+  if (value == FState) return;
+  FState = value;
+  if (HandleAllocated()) ::SendMessageW(Handle(), BM_SETCHECK, CheckOf(value), 0);
   Click();
+}
+
+void TCheckBox::SetAllowGrayed(bool value) {
+  if (value == FAllowGrayed) return;
+  FAllowGrayed = value;
+  RecreateWnd();
+}
+
+void TCheckBox::SetAlignment(TAlignment value) {
+  if (value == FAlignment) return;
+  FAlignment = value;
+  RecreateWnd();
+}
+
+void TCheckBox::SetWordWrap(bool value) {
+  if (value == FWordWrap) return;
+  FWordWrap = value;
+  RecreateWnd();
 }
 
 void TCheckBox::CommandNotify(WORD code) {
   if (code != BN_CLICKED) return;
-  FChecked = ::SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  FState = StateOf(::SendMessageW(Handle(), BM_GETCHECK, 0, 0));
   Click();
 }
 

@@ -33,11 +33,25 @@ class TButton : public TWinControl {
   TModalResult FModalResult = mrNone;
 };
 
+enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// A check box. With AllowGrayed a click also reaches the grayed state. Alignment says where the
+// caption goes: taRightJustify (the default) puts it right of the box, taLeftJustify left of it
+// (the box on the right). WordWrap breaks a long caption into lines.
 class TCheckBox : public TWinControl {
  public:
   explicit TCheckBox(TComponent* owner);
-  bool Checked() const { return FChecked; }
+  bool Checked() const { return FState == TCheckBoxState::cbChecked; }
   void SetChecked(bool value);
+  TCheckBoxState State() const { return FState; }
+  // A new state fires OnClick, as a click would.
+  void SetState(TCheckBoxState value);
+  bool AllowGrayed() const { return FAllowGrayed; }
+  void SetAllowGrayed(bool value);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment value);
+  bool WordWrap() const { return FWordWrap; }
+  void SetWordWrap(bool value);
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -45,7 +59,10 @@ class TCheckBox : public TWinControl {
   void CommandNotify(WORD code) override;
 
  private:
-  bool FChecked = false;
+  TCheckBoxState FState = TCheckBoxState::cbUnchecked;
+  bool FAllowGrayed = false;
+  TAlignment FAlignment = TAlignment::taRightJustify;
+  bool FWordWrap = false;
 };
 
 // A frame with a caption around the controls placed on it (BUTTON with BS_GROUPBOX). Unlike the

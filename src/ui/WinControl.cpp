@@ -60,7 +60,8 @@ LRESULT CALLBACK ToolkitWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
   }
   TMessage message{msg, wParam, lParam, 0};
   try {
-    control->FWindowProc(message);
+    if (control != UiApplication().MainForm() || !UiApplication().MainWindowHooksHandle(message))
+      control->FWindowProc(message);
   } catch (const std::exception& error) {
     UiApplication().HandleException(error);
   } catch (...) {
