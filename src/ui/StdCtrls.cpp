@@ -157,7 +157,7 @@ TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
 void TComboBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.ClassName = L"COMBOBOX";
-  params.Style |= WS_VSCROLL | CBS_AUTOHSCROLL;
+  params.Style |= WS_VSCROLL | WS_CLIPCHILDREN | CBS_AUTOHSCROLL;
   switch (FStyle) {
     case TComboBoxStyle::csDropDown:
       params.Style |= CBS_DROPDOWN;

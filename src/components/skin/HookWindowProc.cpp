@@ -1,6 +1,7 @@
 #include "components/skin/HookWindowProc.h"
 
 #include "components/QoGauge.h"
+#include "components/skin/SkinBoxPainters.h"
 #include "shellviews/ShellTreeView.h"
 #include "ui/StdCtrls.h"
 
@@ -44,12 +45,14 @@ std::optional<TSkinKind> SkinKindOf(const TControl& control) {
     return TSkinKind::EditLike;
   if (dynamic_cast<const TButton*>(&control) != nullptr) return TSkinKind::PushButton;
   if (dynamic_cast<const TCheckBox*>(&control) != nullptr) return TSkinKind::CheckBox;
+  if (dynamic_cast<const TGroupBox*>(&control) != nullptr) return TSkinKind::GroupBox;
   if (dynamic_cast<const TQoGauge*>(&control) != nullptr) return TSkinKind::Gauge;
+  if (dynamic_cast<const TComboBox*>(&control) != nullptr) return TSkinKind::ComboBox;
   return std::nullopt;
 }
 
 bool IsEditLikeKind(TSkinKind kind) {
-  return kind == TSkinKind::EditLike;
+  return kind == TSkinKind::EditLike || kind == TSkinKind::ComboBox;
 }
 
 THookWindowProc::THookWindowProc(TComponent* owner, TWinControl& control, TSkinKind kind)
@@ -116,7 +119,18 @@ bool THookWindowProc::Handles(UINT msg) {
 
 bool THookWindowProc::PaintsClient() const {
   return FKind == TSkinKind::PushButton || FKind == TSkinKind::CheckBox ||
-         FKind == TSkinKind::Gauge;
+         FKind == TSkinKind::Gauge || PaintsOverOwn();
+}
+
+bool THookWindowProc::PaintsOverOwn() const {
+  return FKind == TSkinKind::GroupBox || FKind == TSkinKind::ComboBox;
+}
+
+void THookWindowProc::PaintOwn(HDC dc) {
+  TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0, 0};
+  FOrgWindowProc(erase);
+  TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+  FOrgWindowProc(own);
 }
 
 void THookWindowProc::WindowProc(TMessage& message) {
@@ -193,8 +207,13 @@ bool THookWindowProc::PaintOn(HDC dc, TQoSkinColors& colors) {
     case TSkinKind::CheckBox:
       PaintCheckBox(dc, paint);
       return true;
+    case TSkinKind::GroupBox:
+      return PaintGroupBox(dc, paint);
     case TSkinKind::Gauge:
       return PaintGaugeFrame(dc, paint);
+    case TSkinKind::ComboBox:
+      PaintComboBox(dc, paint);
+      return true;
   }
   return false;
 }
@@ -215,8 +234,7 @@ void THookWindowProc::PaintBuffered(TMessage& message) {
   if (client.right <= 0 || client.bottom <= 0) return;
   TBitmap buffer(client.right, client.bottom);
   HDC memory = buffer.Canvas().Handle();
-  TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(memory), 0, 0};
-  FOrgWindowProc(own);
+  PaintOwn(memory);
   FMsg = WM_PAINT;
   TFlagScope painting(FPainting);
   PaintOn(memory, *colors);
@@ -229,7 +247,8 @@ void THookWindowProc::Paint() {
   HWND window = FControl->Handle();
   if (!::IsWindowVisible(window)) return;
   TFlagScope painting(FPainting);
-  const bool client = FKind == TSkinKind::PushButton || FKind == TSkinKind::CheckBox;
+  const bool client =
+      FKind == TSkinKind::PushButton || FKind == TSkinKind::CheckBox || PaintsOverOwn();
   RECT area;
   if (client) {
     ::GetClientRect(window, &area);
@@ -240,6 +259,7 @@ void THookWindowProc::Paint() {
   if (area.right <= 0 || area.bottom <= 0) return;
   TBitmap buffer(area.right, area.bottom);
   HDC memory = buffer.Canvas().Handle();
+  if (PaintsOverOwn()) PaintOwn(memory);
   if (!PaintOn(memory, *colors)) return;
   TWindowDC screen(window, !client);
   if (!client) {

@@ -4,8 +4,10 @@
 // control again with the painter of its kind (SkinPainters.h) in the current colour scheme.
 //
 // Painting never flickers: a painter draws into a memory bitmap that is copied to the screen in
-// one piece. On WM_PAINT of a client-painted control (push button, check box, gauge) the control
-// first paints itself into that bitmap and the painter draws over it there. Frame painters copy
+// one piece. On WM_PAINT of a client-painted control (push button, check box, group box, gauge,
+// combo box) the control first paints itself into that bitmap and the painter draws over it
+// there; so it does on any other repaint of a group box or combo box, whose painters draw over
+// parts of the control's own painting only. Frame painters copy
 // only the rings they draw. A state change (the mouse entering a button) repaints that control
 // only. Any exception raised while a handled message is processed, by the control's own handling
 // or by a painter, is discarded.
@@ -27,7 +29,9 @@ enum class TSkinKind {
   EditLike,    // edits, memos, tree views: the flat frame
   PushButton,  // push buttons
   CheckBox,    // check boxes
+  GroupBox,    // group boxes
   Gauge,       // the progress gauge: its frame
+  ComboBox,    // combo boxes: flat frame and arrow button (edit-like in its colours)
 };
 
 // The kind of a control, or nothing for a control the skin leaves alone.
@@ -66,6 +70,10 @@ class THookWindowProc : public TComponent {
  private:
   static bool Handles(UINT msg);
   bool PaintsClient() const;
+  // Whether the painter draws over the control's own painting rather than the whole client.
+  bool PaintsOverOwn() const;
+  // The control's own erasing and painting, into dc.
+  void PaintOwn(HDC dc);
   void Act(const TMessage& message);
   // WM_PAINT of a client-painted control: its own painting and the painter's, off-screen.
   void PaintBuffered(TMessage& message);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/skin/HookWindowProc.h"
+#include "components/skin/SkinMenus.h"
 #include "ui/StdCtrls.h"
 
 namespace {
@@ -78,6 +79,10 @@ void TQoSkinPlus::InitControls(TWinControl* winCtl) {
   }
 }
 
+void TQoSkinPlus::InitMenus(TComponent* owner) {
+  SkinInitMenus(*owner, FSkipTag);
+}
+
 void TQoSkinPlus::TakeOver(TControl& control) {
   const std::optional<TSkinKind> kind = SkinKindOf(control);
   auto* windowed = dynamic_cast<TWinControl*>(&control);
@@ -101,6 +106,7 @@ void TQoSkinPlus::ApplyToAllForms() {
     TForm* form = Screen().Forms(i);
     InitForm(form);
     InitControls(form);
+    InitMenus(form);
   }
 }
 
@@ -121,11 +127,16 @@ void TQoSkinPlus::ActiveFormChange(TComponent* sender) {
   while (!FFormList.empty()) {
     TForm* form = TakeFirst(FFormList);
     InitForm(form);
+    InitMenus(form);
     InitControls(form);
   }
 }
 
 void TQoSkinPlus::MainWindowMessage() {
   if (Destroying()) return;
-  while (!FFormMenuList.empty()) InitForm(TakeFirst(FFormMenuList));
+  while (!FFormMenuList.empty()) {
+    TForm* form = TakeFirst(FFormMenuList);
+    InitForm(form);
+    InitMenus(form);
+  }
 }

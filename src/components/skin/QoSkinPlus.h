@@ -39,6 +39,9 @@ class TQoSkinPlus : public TComponent {
   void InitForm(TForm* form);
   // Takes over the controls inside winCtl, at every depth, in the container's order.
   void InitControls(TWinControl* winCtl);
+  // Makes the menus owned by the form owner owner-drawn by the skin (SkinMenus.h), except a menu
+  // whose Tag equals a non-zero SkipTag.
+  void InitMenus(TComponent* owner);
   // The scheme becomes current; if Active, it is applied to every form on the screen.
   void Loaded() override;
 

@@ -134,14 +134,18 @@ void PaintCheckBox(HDC dc, const TSkinPaint& paint) {
   if (::IntersectRect(&clipped, &focus, &client)) DrawFocus(dc, clipped);
 }
 
-bool PaintFlatFrame(HDC dc, const TSkinPaint& paint) {
-  HWND window = paint.Control.Handle();
-  if ((::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) == 0) return false;
+void SkinFlatFrame(HDC dc, const TSkinPaint& paint) {
   RECT r{0, 0, paint.Control.Width(), paint.Control.Height()};
   const TQoEditColors& c = paint.Colors.Edit();
   SkinFrame(dc, r, paint.Control.Enabled() ? c.Border : c.BorderDisable);
   Shrink(r, 1, 1);
   SkinFrame(dc, r, paint.Control.Color());
+}
+
+bool PaintFlatFrame(HDC dc, const TSkinPaint& paint) {
+  HWND window = paint.Control.Handle();
+  if ((::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) == 0) return false;
+  SkinFlatFrame(dc, paint);
   return true;
 }
 

@@ -53,9 +53,11 @@ void PaintPushButton(HDC dc, const TSkinPaint& paint);
 // Check box on its client area: the box on the left or right, its outlines, its diagonal
 // interior, the check mark or grayed patch, the caption and the focus rectangle.
 void PaintCheckBox(HDC dc, const TSkinPaint& paint);
-// A flat one-pixel border in Edit.Border, and inside it a line in the control's own colour, in
-// place of the sunken edge; only for a control with the sunken client edge. False when it drew
-// nothing.
+// A flat one-pixel border in Edit.Border (Edit.BorderDisable when disabled), and inside it a
+// line in the control's own colour, along the edge of the whole window.
+void SkinFlatFrame(HDC dc, const TSkinPaint& paint);
+// The flat frame in place of the sunken edge; only for a control with the sunken client edge.
+// False when it drew nothing.
 bool PaintFlatFrame(HDC dc, const TSkinPaint& paint);
 // The gauge's frame in ProgressBar.Border; the gauge's Tag counts consecutive paints and the
 // frame is drawn unless this is the third or later paint in a row. False when it drew nothing.
