@@ -87,6 +87,12 @@ void TControl::SetClientHeight(int value) {
 }
 
 POINT TControl::ClientToScreen(POINT p) const {
+  // A window's client area may sit inside a frame and caption: the platform knows where.
+  if (const auto* windowed = dynamic_cast<const TWinControl*>(this);
+      windowed != nullptr && windowed->HandleAllocated()) {
+    ::ClientToScreen(windowed->HandleIfAllocated(), &p);
+    return p;
+  }
   POINT result{p.x + FLeft, p.y + FTop};
   if (FParent != nullptr) return FParent->ClientToScreen(result);
   return result;

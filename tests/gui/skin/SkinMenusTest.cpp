@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "SkinProbe.h"
 #include "WindowDriver.h"
 #include "components/skin/QoSkinPlus.h"
-#include "components/skin/SkinGradientBands.h"
 #include "components/skin/SkinMenus.h"
 #include "ui/ImgList.h"
 #include "ui/Menus.h"
@@ -11,24 +11,6 @@ namespace {
 
 constexpr int ItemWidth = 200;
 constexpr int ItemHeight = 24;
-
-// Counts the pixels of one colour in a rectangle of a bitmap.
-int CountColor(const TBitmap& bitmap, const RECT& area, TColor color) {
-  int count = 0;
-  for (int y = area.top; y < area.bottom; ++y) {
-    for (int x = area.left; x < area.right; ++x) count += bitmap.Pixel(x, y) == color ? 1 : 0;
-  }
-  return count;
-}
-
-// The colour a linear fill from start to end over extent pixels has offset pixels in.
-TColor Linear(TColor start, TColor end, int extent, int offset) {
-  int band = 0;
-  for (int i = 0; i < SkinGradientBands; ++i) {
-    if (SkinBandStart(0, extent, i) <= offset && offset < SkinBandStart(0, extent, i + 1)) band = i;
-  }
-  return SkinBandColor(start, end, band);
-}
 
 // A form with a menu bar "&Arquivo" (Novo, separator, Salvar Ctrl+S, Fechar) and "A&juda", and
 // a skin whose menu colours are all distinct, so that each pixel tells where it comes from.

@@ -59,6 +59,19 @@ TEST_F(Controls, ButtonWindowCarriesCaptionAndBounds) {
   EXPECT_EQ(r.bottom - r.top, 23);
 }
 
+TEST_F(Controls, ClientToScreenCountsTheFormsFrameAndCaption) {
+  auto* button = Place<TButton>(10, 20, 75, 25);
+  Form.Show();
+  POINT expected{3, 4};
+  ::ClientToScreen(button->Handle(), &expected);
+  const POINT p = button->ClientToScreen(POINT{3, 4});
+  EXPECT_EQ(p.x, expected.x);
+  EXPECT_EQ(p.y, expected.y);
+  const POINT back = button->ScreenToClient(p);
+  EXPECT_EQ(back.x, 3);
+  EXPECT_EQ(back.y, 4);
+}
+
 TEST_F(Controls, DisabledButtonWindowIsDisabled) {
   auto* button = Place<TButton>(10, 10, 75, 25);
   Form.Show();
