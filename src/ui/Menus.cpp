@@ -177,8 +177,18 @@ void TMenuItem::SetImageIndex(int value) {
 
 void TMenuItem::SetSubMenuImages(TImageList* value) {
   if (value == FSubMenuImages) return;
+  if (FSubMenuImages != nullptr) RemoveFreeNotification(FSubMenuImages);
   FSubMenuImages = value;
+  if (value != nullptr) FreeNotification(value);
   Changed();
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FSubMenuImages) {
+    FSubMenuImages = nullptr;
+    Changed();
+  }
 }
 
 TImageList* TMenuItem::ImageList() const {
@@ -362,8 +372,18 @@ TMenu::~TMenu() {
 
 void TMenu::SetImages(TImageList* value) {
   if (value == FImages) return;
+  if (FImages != nullptr) RemoveFreeNotification(FImages);
   FImages = value;
+  if (value != nullptr) FreeNotification(value);
   RebuildHandle();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == FImages) {
+    FImages = nullptr;
+    if (!Destroying()) RebuildHandle();
+  }
 }
 
 void TMenu::SetOwnerDraw(bool value) {

@@ -6,7 +6,8 @@
 // enabled, visible and default (drawn bold) states, and a picture from an image list: the
 // parent item's SubMenuImages when set, else the menu's Images. Items are owned like any
 // component (normally by the form); a parent item only lists its sub-items: destroying it
-// detaches them without destroying them, and destroying an item takes it out of its parent.
+// detaches them without destroying them, and destroying an item takes it out of its parent. An
+// image list destroyed first is forgotten by the menus and items that use it.
 //
 // Platform menu. The menu's HMENU is made on first use and rebuilt whenever an item changes, so
 // it always mirrors the tree. Each item has a command number of its own; WM_COMMAND of a menu
@@ -127,6 +128,9 @@ class TMenuItem : public TComponent {
   TMenuMeasureItemEvent OnMeasureItem;
   TMenuDrawItemEvent OnDrawItem;
 
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
  private:
   friend class TMenu;
   bool OnBar() const;
@@ -179,6 +183,7 @@ class TMenu : public TComponent {
  protected:
   TMenu(TComponent* owner, bool bar);
   virtual void MenuChanged() {}
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   TMenuItem* FItems;  // owned (the menu is its owner)

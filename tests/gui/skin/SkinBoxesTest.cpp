@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FormProbe.h"
 #include "SkinProbe.h"
 #include "WindowDriver.h"
 #include "components/skin/HookWindowProc.h"
@@ -30,10 +31,7 @@ class SkinBoxes : public ::testing::Test {
   }
   template <typename C>
   C* Place(TWinControl* parent, int left, int top, int width, int height) {
-    auto* c = new C(&Form);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width, height);
-    return c;
+    return PlaceOn<C>(Form, parent, left, top, width, height);
   }
   TComboBox* PlaceCombo(TComboBoxStyle style, int left, int top) {
     auto* combo = Place<TComboBox>(&Form, left, top, 150, 21);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FormProbe.h"
 #include "SkinProbe.h"
 #include "WindowDriver.h"
 #include "components/skin/QoSkinPlus.h"
@@ -37,34 +38,17 @@ class SkinMenus : public ::testing::Test {
     Skin->Loaded();  // the scheme becomes current and goes to every form, menus included
   }
   TMenuItem* AddItem(TMenuItem* parent, const String& caption) {
-    auto* item = new TMenuItem(&Form);
-    item->SetCaption(caption);
-    parent->Add(item);
-    return item;
+    return AddMenuItem(Form, parent, caption);
   }
   // Draws item as the platform would ask for it, into a white bitmap, at rect.
   void Draw(TMenuItem* item, TBitmap& bitmap, const RECT& rect, UINT itemState) {
-    Form.HandleNeeded();
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemState = itemState;
-    draw.hDC = bitmap.Canvas().Handle();
-    draw.rcItem = rect;
-    draw.itemData = item->Command();
-    ::SendMessageW(Form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    SendDrawItem(Form, item, bitmap, rect, itemState);
   }
   void Draw(TMenuItem* item, TBitmap& bitmap, UINT itemState) {
     bitmap.SetSize(ItemWidth, ItemHeight);
     Draw(item, bitmap, RECT{0, 0, ItemWidth, ItemHeight}, itemState);
   }
-  SIZE Measure(TMenuItem* item) {
-    Form.HandleNeeded();
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemData = item->Command();
-    ::SendMessageW(Form.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-    return SIZE{static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
-  }
+  SIZE Measure(TMenuItem* item) { return SendMeasureItem(Form, item); }
   TQoSkinColors& Colors() { return Skin->Colors(); }
   TForm Form{nullptr};
   TQoSkinPlus* Skin = nullptr;  // owned by the form, so that later forms announce themselves

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/Forms.h"
+#include "FormProbe.h"
 #include "ui/StdCtrls.h"
 
 namespace {
@@ -14,10 +14,7 @@ class Boxes : public ::testing::Test {
   }
   template <typename C>
   C* Place(TWinControl* parent, int left, int top, int width, int height) {
-    auto* c = new C(&Form);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width, height);
-    return c;
+    return PlaceOn<C>(Form, parent, left, top, width, height);
   }
   TComboBox* PlaceCombo(TComboBoxStyle style) {
     auto* combo = Place<TComboBox>(&Form, 10, 10, 150, 21);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FormProbe.h"
 #include "WindowDriver.h"
 #include "ui/ExtCtrls.h"
 #include "ui/Forms.h"
@@ -16,10 +17,7 @@ class Controls : public ::testing::Test {
   }
   template <typename C>
   C* Place(int left, int top, int width, int height) {
-    auto* c = new C(&Form);
-    c->SetParent(&Form);
-    c->SetBounds(left, top, width, height);
-    return c;
+    return PlaceOn<C>(Form, &Form, left, top, width, height);
   }
   // The form's client area painted into a fresh bitmap.
   void Snapshot(TBitmap& bitmap) {

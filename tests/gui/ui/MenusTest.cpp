@@ -3,6 +3,7 @@
 #include <atomic>
 #include <thread>
 
+#include "FormProbe.h"
 #include "WindowDriver.h"
 #include "ui/Forms.h"
 #include "ui/ImgList.h"
@@ -19,10 +20,7 @@ class Menus : public ::testing::Test {
     Form.SetBounds(40, 40, 320, 200);
   }
   TMenuItem* AddItem(TMenuItem* parent, const String& caption) {
-    auto* item = new TMenuItem(&Form);
-    item->SetCaption(caption);
-    parent->Add(item);
-    return item;
+    return AddMenuItem(Form, parent, caption);
   }
   // A menu bar "&Arquivo" (Novo, separator, Salvar Ctrl+S) and "&Ajuda".
   void BuildBar() {
@@ -46,25 +44,10 @@ class Menus : public ::testing::Test {
     ::GetMenuItemInfoW(menu, position, TRUE, &info);
     return info.fState | info.fType;
   }
-  // Sends the WM_DRAWITEM the platform would send for item, drawing into bitmap.
   void SendDrawItem(TMenuItem* item, TBitmap& bitmap, UINT itemState) {
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemID = item->Command();
-    draw.itemState = itemState;
-    draw.hDC = bitmap.Canvas().Handle();
-    draw.rcItem = RECT{0, 0, bitmap.Width(), bitmap.Height()};
-    draw.itemData = item->Command();
-    ::SendMessageW(Form.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    ::SendDrawItem(Form, item, bitmap, RECT{0, 0, bitmap.Width(), bitmap.Height()}, itemState);
   }
-  SIZE SendMeasureItem(TMenuItem* item) {
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemID = item->Command();
-    measure.itemData = item->Command();
-    ::SendMessageW(Form.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-    return SIZE{static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
-  }
+  SIZE SendMeasureItem(TMenuItem* item) { return ::SendMeasureItem(Form, item); }
   TForm Form{nullptr};
   TMainMenu* Bar = nullptr;
   TMenuItem* File = nullptr;
@@ -321,6 +304,21 @@ TEST_F(Menus, DefaultDrawingShowsThePictureWithoutItsMaskColour) {
   const COLORREF menu = ::GetSysColor(COLOR_MENU);
   EXPECT_EQ(bitmap.Pixel(10, 11), RgbColor(GetRValue(menu), GetGValue(menu), GetBValue(menu)));
   Bar->SetImages(nullptr);
+}
+
+TEST_F(Menus, ImageListsDestroyedFirstAreForgotten) {
+  BuildBar();
+  auto* menuImages = new TImageList(nullptr);
+  auto* fileImages = new TImageList(nullptr);
+  Bar->SetImages(menuImages);
+  File->SetSubMenuImages(fileImages);
+  Bar->Handle();
+  delete menuImages;
+  delete fileImages;
+  EXPECT_EQ(Bar->Images(), nullptr);
+  EXPECT_EQ(File->SubMenuImages(), nullptr);
+  EXPECT_FALSE(Bar->IsOwnerDraw());
+  EXPECT_EQ(Save->ImageList(), nullptr);
 }
 
 TEST_F(Menus, SubMenuImagesServeTheSubItems) {
