@@ -140,9 +140,6 @@ void THookWindowProc::WindowProc(TMessage& message) {
 
 void THookWindowProc::Act(const TMessage& message) {
   switch (message.Msg) {
-    case BM_SETSTATE:
-      if (FMouseOver || FPressed) Paint();
-      return;
     case WM_KEYDOWN:
       if (message.WParam == VK_SPACE && !FPressed) {
         FPressed = true;
@@ -177,6 +174,8 @@ void THookWindowProc::Act(const TMessage& message) {
     case WM_MOUSEMOVE:
       return;
     default:
+      // BM_SETSTATE included, whatever the state: the platform's button has just drawn its own
+      // face for the new state, at once and on the screen, and the skin covers it.
       Paint();
       return;
   }
