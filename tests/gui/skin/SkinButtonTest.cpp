@@ -1,5 +1,3 @@
-#include <memory>
-
 #include "SkinFixture.h"
 
 namespace {
@@ -24,11 +22,7 @@ class SkinButton : public SkinTest {
     Other->SetBounds(10, 50, 100, 25);
     Other->SetCaption(L"Other");
   }
-  std::unique_ptr<TBitmap> Shot() {
-    auto shot = std::make_unique<TBitmap>();
-    Snapshot(*Button, *shot);
-    return shot;
-  }
+  std::unique_ptr<TBitmap> Shot() { return ShotOf(*Button); }
   // Pixels of row 2 inside the focus rectangle's span that differ from the face at column 1:
   // the dotted focus rectangle inverts every other one.
   static int FocusDots(const TBitmap& shot) {

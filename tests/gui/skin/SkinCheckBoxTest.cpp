@@ -1,5 +1,3 @@
-#include <memory>
-
 #include "SkinFixture.h"
 
 namespace {
@@ -15,11 +13,7 @@ class SkinCheckBox : public SkinTest {
     Box->SetBounds(10, 90, 150, 17);
     Box->SetCaption(L"Accept");
   }
-  std::unique_ptr<TBitmap> Shot() {
-    auto shot = std::make_unique<TBitmap>();
-    Snapshot(*Box, *shot);
-    return shot;
-  }
+  std::unique_ptr<TBitmap> Shot() { return ShotOf(*Box); }
   static constexpr TColor Own = Rgb(235, 235, 235);  // the form's colour in the scheme
   static constexpr TColor Mark = Rgb(71, 92, 148);
   static constexpr TColor MarkDisable = Rgb(190, 190, 190);

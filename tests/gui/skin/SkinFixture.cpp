@@ -25,6 +25,12 @@ void SkinTest::Snapshot(TWinControl& control, TBitmap& shot) {
   ::BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen.Get(), 0, 0, SRCCOPY);
 }
 
+std::unique_ptr<TBitmap> SkinTest::ShotOf(TWinControl& control) {
+  auto shot = std::make_unique<TBitmap>();
+  Snapshot(control, *shot);
+  return shot;
+}
+
 THookWindowProc* SkinTest::HookOf(const TWinControl& control) const {
   for (int i = 0; i < Skin->ComponentCount(); ++i) {
     auto* hook = dynamic_cast<THookWindowProc*>(Skin->Components(i));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "components/skin/HookWindowProc.h"
 #include "components/skin/QoSkinPlus.h"
 #include "ui/Forms.h"
@@ -18,6 +20,7 @@ class SkinTest : public ::testing::Test {
   void PaintPending();
   // The window of control as it is on the screen, frame included.
   void Snapshot(TWinControl& control, TBitmap& shot);
+  std::unique_ptr<TBitmap> ShotOf(TWinControl& control);
   // The skin's hook of control, or null.
   THookWindowProc* HookOf(const TWinControl& control) const;
   // Number of pixels of that colour inside rect of shot.

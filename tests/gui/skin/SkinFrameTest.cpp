@@ -18,11 +18,7 @@ class SkinFrame : public SkinTest {
     Gauge->SetAutoSize(false);
     Gauge->SetBounds(10, 200, 200, 18);
   }
-  TColor At(TWinControl& control, int x, int y) {
-    TBitmap shot;
-    Snapshot(control, shot);
-    return shot.Pixel(x, y);
-  }
+  TColor At(TWinControl& control, int x, int y) { return ShotOf(control)->Pixel(x, y); }
   // Paints the gauge through WM_PAINT, as the platform does for an invalid window.
   void PaintGauge() {
     ::InvalidateRect(Gauge->Handle(), nullptr, FALSE);
