@@ -198,6 +198,11 @@ bool THookWindowProc::PaintOn(HDC dc, TQoSkinColors& colors) {
   return false;
 }
 
+HDC THookWindowProc::Buffer(int width, int height) {
+  if (FBuffer.Width() != width || FBuffer.Height() != height) FBuffer.SetSize(width, height);
+  return FBuffer.Canvas().Handle();
+}
+
 void THookWindowProc::PaintBuffered(TMessage& message) {
   TQoSkinColors* colors = CurrentSkinColors();
   if (message.WParam != 0 || colors == nullptr) {  // a paint into a given DC: draw there
@@ -212,8 +217,7 @@ void THookWindowProc::PaintBuffered(TMessage& message) {
   RECT client;
   ::GetClientRect(window, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  TBitmap buffer(client.right, client.bottom);
-  HDC memory = buffer.Canvas().Handle();
+  HDC memory = Buffer(client.right, client.bottom);
   TMessage own{WM_PAINT, reinterpret_cast<WPARAM>(memory), 0, 0};
   FOrgWindowProc(own);
   FMsg = WM_PAINT;
@@ -237,8 +241,7 @@ void THookWindowProc::Paint() {
     ::OffsetRect(&area, -area.left, -area.top);
   }
   if (area.right <= 0 || area.bottom <= 0) return;
-  TBitmap buffer(area.right, area.bottom);
-  HDC memory = buffer.Canvas().Handle();
+  HDC memory = Buffer(area.right, area.bottom);
   if (!PaintOn(memory, *colors)) return;
   TWindowDC screen(window, !client);
   if (!client) {
