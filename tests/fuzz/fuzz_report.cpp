@@ -1,7 +1,8 @@
 // Any text through the report's form encoding: the result holds only letters, digits, "*-._+"
-// and "%" with two upper-case hexadecimal digits, and decodes back to the text (code units that
-// are no character come back as U+FFFD). The body built from it has the four fields in order,
-// each decoding back to its value, and the request announces the body's exact length.
+// and "%" with two upper-case hexadecimal digits (only for bytes that have no shorter form), and
+// decodes back to the text (code units that are no character come back as U+FFFD). The body
+// built from it has the four fields in order, each decoding back to its value, and the request
+// announces the body's exact length.
 //
 // Input: a first byte for the version, a second whose low bits are the source and failure
 // flags, then the log text in UTF-8. The same bytes, three to a code unit, are also encoded as
@@ -15,9 +16,9 @@
 
 namespace {
 
-bool Allowed(char c) {
+bool StaysAsItIs(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '*' ||
-         c == '-' || c == '.' || c == '_' || c == '+' || c == '%';
+         c == '-' || c == '.' || c == '_';
 }
 
 int HexValue(char c) {
@@ -26,11 +27,12 @@ int HexValue(char c) {
   return -1;  // lower-case digits are not what the encoding writes
 }
 
-// The bytes a form-encoded text stands for; aborts on a character the encoding never writes.
+// The bytes a form-encoded text stands for; aborts on a character the encoding never writes and
+// on a "%XX" code for a byte that has a shorter form.
 std::string FormDecode(std::string_view encoded) {
   std::string bytes;
   for (size_t i = 0; i < encoded.size(); ++i) {
-    Require(Allowed(encoded[i]));
+    Require(StaysAsItIs(encoded[i]) || encoded[i] == '+' || encoded[i] == '%');
     if (encoded[i] == '+') {
       bytes += ' ';
     } else if (encoded[i] == '%') {
@@ -38,7 +40,9 @@ std::string FormDecode(std::string_view encoded) {
       const int high = HexValue(encoded[i + 1]);
       const int low = HexValue(encoded[i + 2]);
       Require(high >= 0 && low >= 0);
-      bytes += static_cast<char>(high * 16 + low);
+      const auto byte = static_cast<char>(high * 16 + low);
+      Require(!StaysAsItIs(byte) && byte != ' ');
+      bytes += byte;
       i += 2;
     } else {
       bytes += encoded[i];
