@@ -77,9 +77,13 @@ TEST_F(SetupProgram, DamagedSetupShowsTheExtractionErrorAndCloses) {
   EXPECT_TRUE(Process->WaitForExit().has_value());
 }
 
-TEST_F(SetupProgram, SetupForRadStudio13CarriesItsOwnPackageProject) {
-  InstallRadStudioWithFakeCompiler(Scratch / L"Studio\\37.0", 37);
-  const HWND window = Start(37);
+class SetupForRadStudio13 : public SetupProgram {
+ protected:
+  TIdeGeneration Target() const override { return kRadStudio13; }
+};
+
+TEST_F(SetupForRadStudio13, CarriesItsOwnPackageProject) {
+  const HWND window = Start();
   ASSERT_TRUE(Shows(window, kNext));
   std::ostringstream listing;
   ListSetup(Setup, listing);
