@@ -49,7 +49,6 @@ class Installation : public SetupProgram {
   }
 
   String Destination() const { return DefaultDestination(Target().Version); }
-  String RememberedName() const { return L"Caminho D" + std::to_wstring(Target().Version); }
   String EnvOptionsFile() const {
     return SimulatedEnvOptionsFolder(Target().Bds) + L"\\EnvOptions.proj";
   }

@@ -83,8 +83,11 @@ class SetupProgram : public ::testing::Test {
     auto key = platform::RegistryKey::Create(platform::RegRoot::LocalMachine,
                                              L"SOFTWARE\\Quorvane\\QRVComps");
     ASSERT_TRUE(key.has_value());
-    ASSERT_TRUE(key->WriteString(L"Caminho D" + std::to_wstring(Target().Version), folder));
+    ASSERT_TRUE(key->WriteString(RememberedName(), folder));
   }
+
+  // The name of the installer's value that remembers the destination for the target version.
+  String RememberedName() const { return L"Caminho D" + std::to_wstring(Target().Version); }
 
   testing_support::ScratchFolder Scratch;
   TSimulatedIde Ide;
