@@ -606,7 +606,8 @@ void TApplication::UnhookMainWindow(int hook) {
 }
 
 bool TApplication::MainWindowHooksHandle(TMessage& message) {
-  for (auto& [id, hook] : std::vector<std::pair<int, TWindowHook>>(FMainWindowHooks)) {
+  for (size_t i = 0; i < FMainWindowHooks.size(); ++i) {
+    const TWindowHook hook = FMainWindowHooks[i].second;  // a hook may unhook itself
     if (hook(message)) return true;
   }
   return false;

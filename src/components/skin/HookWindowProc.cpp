@@ -154,9 +154,6 @@ void THookWindowProc::WindowProc(TMessage& message) {
 
 void THookWindowProc::Act(const TMessage& message) {
   switch (message.Msg) {
-    case BM_SETSTATE:
-      if (FMouseOver || FPressed) Paint();
-      return;
     case WM_KEYDOWN:
       if (message.WParam == VK_SPACE && !FPressed) {
         FPressed = true;
@@ -191,6 +188,8 @@ void THookWindowProc::Act(const TMessage& message) {
     case WM_MOUSEMOVE:
       return;
     default:
+      // BM_SETSTATE included, whatever the state: the platform's button has just drawn its own
+      // face for the new state, at once and on the screen, and the skin covers it.
       Paint();
       return;
   }
@@ -218,6 +217,11 @@ bool THookWindowProc::PaintOn(HDC dc, TQoSkinColors& colors) {
   return false;
 }
 
+HDC THookWindowProc::Buffer(int width, int height) {
+  if (FBuffer.Width() != width || FBuffer.Height() != height) FBuffer.SetSize(width, height);
+  return FBuffer.Canvas().Handle();
+}
+
 void THookWindowProc::PaintBuffered(TMessage& message) {
   TQoSkinColors* colors = CurrentSkinColors();
   if (message.WParam != 0 || colors == nullptr) {  // a paint into a given DC: draw there
@@ -232,8 +236,7 @@ void THookWindowProc::PaintBuffered(TMessage& message) {
   RECT client;
   ::GetClientRect(window, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  TBitmap buffer(client.right, client.bottom);
-  HDC memory = buffer.Canvas().Handle();
+  HDC memory = Buffer(client.right, client.bottom);
   PaintOwn(memory);
   FMsg = WM_PAINT;
   TFlagScope painting(FPainting);
@@ -257,8 +260,7 @@ void THookWindowProc::Paint() {
     ::OffsetRect(&area, -area.left, -area.top);
   }
   if (area.right <= 0 || area.bottom <= 0) return;
-  TBitmap buffer(area.right, area.bottom);
-  HDC memory = buffer.Canvas().Handle();
+  HDC memory = Buffer(area.right, area.bottom);
   if (PaintsOverOwn()) PaintOwn(memory);
   if (!PaintOn(memory, *colors)) return;
   TWindowDC screen(window, !client);

@@ -3,14 +3,14 @@
 // the hook then updates its state flags (mouse over, left button down, space held) and paints the
 // control again with the painter of its kind (SkinPainters.h) in the current colour scheme.
 //
-// Painting never flickers: a painter draws into a memory bitmap that is copied to the screen in
-// one piece. On WM_PAINT of a client-painted control (push button, check box, group box, gauge,
-// combo box) the control first paints itself into that bitmap and the painter draws over it
-// there; so it does on any other repaint of a group box or combo box, whose painters draw over
-// parts of the control's own painting only. Frame painters copy
-// only the rings they draw. A state change (the mouse entering a button) repaints that control
-// only. Any exception raised while a handled message is processed, by the control's own handling
-// or by a painter, is discarded.
+// Painting never flickers: a painter draws into a memory bitmap (kept by the hook for the next
+// paint) that is copied to the screen in one piece. On WM_PAINT of a client-painted control (push
+// button, check box, group box, gauge, combo box) the control first paints itself into that
+// bitmap and the painter draws over it there; so it does on any other repaint of a group box or
+// combo box, whose painters draw over parts of the control's own painting only. Frame painters
+// copy only the rings they draw. A state change (the mouse entering a button) repaints that
+// control only. Any exception raised while a handled message is processed, by the control's own
+// handling or by a painter, is discarded.
 //
 // Ownership: the hook is owned by its skin component. When the control is destroyed first the
 // hook frees itself; when the hook goes first, the control gets its own handler back (and should
@@ -79,6 +79,9 @@ class THookWindowProc : public TComponent {
   void PaintBuffered(TMessage& message);
   // Runs the painter of the control's kind on dc; false when it drew nothing.
   bool PaintOn(HDC dc, TQoSkinColors& colors);
+  // The memory bitmap painters draw into, kept between paints at the size last asked for
+  // (making one costs more than the painting itself).
+  HDC Buffer(int width, int height);
 
   TWinControl* FControl;
   bool FLButtonDown = false;
@@ -88,5 +91,6 @@ class THookWindowProc : public TComponent {
   bool FPressed = false;
   TSkinKind FKind;
   bool FPainting = false;  // a painter runs: messages it sends pass straight through
+  TBitmap FBuffer;
   std::shared_ptr<THookLink> FLink;
 };

@@ -43,14 +43,12 @@ using TB = TQoToolBarColors;
 }  // namespace
 
 void TQoColorGroup::Reset() {
-  const auto properties = Properties();
-  for (size_t i = 0; i < properties.size(); ++i) SetValue(i, properties[i].Initial);
+  for (size_t i = 0; i < Count(); ++i) SetValue(i, Info(i).Initial);
 }
 
 int TQoColorGroup::IndexOf(const String& name) const {
-  const auto properties = Properties();
-  for (size_t i = 0; i < properties.size(); ++i) {
-    if (SameTextAscii(name, properties[i].Name)) return static_cast<int>(i);
+  for (size_t i = 0; i < Count(); ++i) {
+    if (SameTextAscii(name, Info(i).Name)) return static_cast<int>(i);
   }
   return -1;
 }
@@ -296,10 +294,9 @@ std::vector<std::pair<const wchar_t*, TQoColorGroup*>> TQoSkinColors::Groups() c
 std::vector<TQoStoredColor> TQoSkinColors::StoredValues(const String& path) const {
   std::vector<TQoStoredColor> stored;
   for (const auto& [groupName, group] : Groups()) {
-    const auto properties = group->Properties();
-    for (size_t i = 0; i < properties.size(); ++i) {
-      if (group->Value(i) == properties[i].StoredDefault) continue;
-      stored.emplace_back(path + L"." + groupName + L"." + properties[i].Name, group->Value(i));
+    for (size_t i = 0; i < group->Count(); ++i) {
+      if (group->Value(i) == group->Info(i).StoredDefault) continue;
+      stored.emplace_back(path + L"." + groupName + L"." + group->Info(i).Name, group->Value(i));
     }
   }
   return stored;

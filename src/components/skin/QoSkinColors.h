@@ -13,7 +13,7 @@
 #pragma once
 
 #include <memory>
-#include <span>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -31,7 +31,9 @@ struct TQoColorInfo {
 // A group of colours, seen through its list of properties.
 class TQoColorGroup : public TPersistent {
  public:
-  virtual std::span<const TQoColorInfo> Properties() const = 0;
+  // The properties in declaration order: Count() of them, each with its Info and Value.
+  virtual size_t Count() const = 0;
+  virtual const TQoColorInfo& Info(size_t index) const = 0;
   virtual TColor Value(size_t index) const = 0;
   virtual void SetValue(size_t index, TColor value) = 0;
   // Every property back to its initial value.
@@ -51,7 +53,8 @@ struct TQoColorField {
 template <typename G>
 class TQoColorGroupOf : public TQoColorGroup {
  public:
-  std::span<const TQoColorInfo> Properties() const override;
+  size_t Count() const override { return std::size(G::Fields); }
+  const TQoColorInfo& Info(size_t index) const override { return G::Fields[index].Info; }
   TColor Value(size_t index) const override {
     return static_cast<const G&>(*this).*(G::Fields[index].Field);
   }
@@ -184,16 +187,6 @@ class TQoToolBarColors : public TQoColorGroupOf<TQoToolBarColors> {
   TColor Border, Divider, Face;
   static const TQoColorField<TQoToolBarColors> Fields[3];
 };
-
-template <typename G>
-std::span<const TQoColorInfo> TQoColorGroupOf<G>::Properties() const {
-  static const std::vector<TQoColorInfo> infos = [] {
-    std::vector<TQoColorInfo> list;
-    for (const auto& field : G::Fields) list.push_back(field.Info);
-    return list;
-  }();
-  return infos;
-}
 
 // A stored property: its dotted name under the scheme's path and its value.
 using TQoStoredColor = std::pair<String, TColor>;

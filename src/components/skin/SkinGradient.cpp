@@ -7,9 +7,9 @@
 
 namespace {
 
+// Fills with the DC's own brush colour (DC_BRUSH), so that no brush is made per band.
 void FillWithColor(HDC dc, const RECT& rect, COLORREF color) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  TSelection brush(dc, ::GetStockObject(DC_BRUSH));
   ::SetDCBrushColor(dc, color);
   ::FillRect(dc, &rect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
 }
@@ -63,7 +63,6 @@ void SkinFillDiagonal(HDC dc, const RECT& rect, TColor start, TColor end) {
     for (size_t k = 0; k < corners.size(); ++k) points[k] = POINT{corners[k].X, corners[k].Y};
     TGdiHandle<TDeleteObjectTraits<HRGN>> region(::CreatePolygonRgn(points, 4, ALTERNATE));
     if (!region) continue;
-    TSelection brush(target, ::GetStockObject(DC_BRUSH));
     ::SetDCBrushColor(target, SkinBandColor(s, e, i));
     ::FillRgn(target, region.Get(), static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
   }
@@ -84,7 +83,6 @@ void SkinFillSolid(HDC dc, const RECT& rect, TColor color) {
 
 void SkinFrame(HDC dc, const RECT& rect, TColor color) {
   if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-  TSelection brush(dc, ::GetStockObject(DC_BRUSH));
   ::SetDCBrushColor(dc, ColorToRGB(color));
   ::FrameRect(dc, &rect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
 }

@@ -1,21 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "FormProbe.h"
+#include "SkinFixture.h"
 #include "SkinProbe.h"
 #include "WindowDriver.h"
-#include "components/skin/HookWindowProc.h"
-#include "components/skin/QoSkinPlus.h"
 #include "components/skin/SkinBoxPainters.h"
 #include "ui/StdCtrls.h"
 
 namespace {
 
 // A shown form with a group box and three combo boxes, all taken over by a skin.
-class SkinBoxes : public ::testing::Test {
+class SkinBoxes : public SkinTest {
  protected:
   void SetUp() override {
-    Form.SetBorderStyle(TFormBorderStyle::bsDialog);
-    Form.SetBounds(30, 30, 420, 300);
     Group = Place<TGroupBox>(&Form, 10, 10, 200, 120);
     Group->SetCaption(L"Destino");
     Inside = Place<TCheckBox>(Group, 10, 30, 150, 17);
@@ -24,10 +21,7 @@ class SkinBoxes : public ::testing::Test {
     DropDownList = PlaceCombo(TComboBoxStyle::csDropDownList, 10, 190);
     Simple = PlaceCombo(TComboBoxStyle::csSimple, 230, 10);
     Simple->SetBounds(230, 10, 150, 100);
-    Skin = new TQoSkinPlus(&Form);
-    Form.Show();
-    Skin->Loaded();  // the scheme becomes current and takes the controls over
-    Settle();
+    ShowSkinned();
   }
   template <typename C>
   C* Place(TWinControl* parent, int left, int top, int width, int height) {
@@ -45,22 +39,11 @@ class SkinBoxes : public ::testing::Test {
                    RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     UiApplication().ProcessMessages();
   }
-  // What the screen shows of the control's client area.
-  static void Capture(TWinControl& control, TBitmap& bitmap) {
-    const RECT client = control.ClientRect();
-    bitmap.SetSize(client.right, client.bottom);
-    TWindowDC screen(control.Handle());
-    ::BitBlt(bitmap.Canvas().Handle(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0,
-             SRCCOPY);
-  }
   int CaptionHeight() {
     TCanvas canvas;
     canvas.Font().Assign(Group->Font());
     return canvas.TextHeight(L"H");
   }
-  TQoSkinColors& Colors() { return Skin->Colors(); }
-  TForm Form{nullptr};
-  TQoSkinPlus* Skin = nullptr;
   TGroupBox* Group = nullptr;
   TCheckBox* Inside = nullptr;
   TComboBox* DropDown = nullptr;
@@ -85,16 +68,16 @@ TEST_F(SkinBoxes, GroupBoxAndComboBoxesAreTakenOver) {
        {static_cast<TWinControl*>(Group), static_cast<TWinControl*>(DropDown),
         static_cast<TWinControl*>(DropDownList), static_cast<TWinControl*>(Simple)})
     EXPECT_TRUE(THookWindowProc::IsTakenOver(*control));
-  EXPECT_EQ(DropDown->Color(), Colors().Edit().Face);  // combo boxes are edit-like in colour
+  EXPECT_EQ(DropDown->Color(), Colors->Edit().Face);  // combo boxes are edit-like in colour
 }
 
 TEST_F(SkinBoxes, GroupBoxHasOneFlatBorderLineAndACaptionPatch) {
   const int th = CaptionHeight();
   const int line = th / 2;  // th / 2 - 1 down, then one pixel in
   const TColor own = Group->Color();
-  const TQoGroupColors& c = Colors().Group();
+  const TQoGroupColors& c = Colors->Group();
   TBitmap bitmap;
-  Capture(*Group, bitmap);
+  Snapshot(*Group, bitmap);
   EXPECT_EQ(bitmap.Pixel(1, 60), c.Border);    // left line
   EXPECT_EQ(bitmap.Pixel(0, 60), own);         // the old frame's outer line, painted over
   EXPECT_EQ(bitmap.Pixel(198, 60), c.Border);  // right line
@@ -113,16 +96,16 @@ TEST_F(SkinBoxes, GroupBoxWithoutCaptionHasNoPatch) {
   Settle();
   const int line = CaptionHeight() / 2;
   TBitmap bitmap;
-  Capture(*Group, bitmap);
-  for (int x : {2, 9, 20, 60, 197}) EXPECT_EQ(bitmap.Pixel(x, line), Colors().Group().Border) << x;
+  Snapshot(*Group, bitmap);
+  for (int x : {2, 9, 20, 60, 197}) EXPECT_EQ(bitmap.Pixel(x, line), Colors->Group().Border) << x;
 }
 
 TEST_F(SkinBoxes, DisabledGroupBoxUsesTheDisabledBorderAndText) {
   Group->SetEnabled(false);
   Settle();
   TBitmap bitmap;
-  Capture(*Group, bitmap);
-  const TQoGroupColors& c = Colors().Group();
+  Snapshot(*Group, bitmap);
+  const TQoGroupColors& c = Colors->Group();
   EXPECT_EQ(bitmap.Pixel(1, 60), c.BorderDisable);
   EXPECT_GT(CountColor(bitmap, RECT{8, 0, 70, CaptionHeight()}, c.TextDisable), 0);
   EXPECT_EQ(CountColor(bitmap, RECT{8, 0, 70, CaptionHeight()}, c.Text), 0);
@@ -138,35 +121,35 @@ TEST_F(SkinBoxes, MouseOverAGroupBoxRepaintsNothing) {
   ::SendMessageW(Group->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(50, 60));
   Group->Perform(CM_MOUSELEAVE);
   TBitmap bitmap;
-  Capture(*Group, bitmap);
+  Snapshot(*Group, bitmap);
   EXPECT_EQ(bitmap.Pixel(1, 60), clRed);
   Group->Perform(CM_EXIT);  // a handled message of another kind repaints
-  Capture(*Group, bitmap);
-  EXPECT_EQ(bitmap.Pixel(1, 60), Colors().Group().Border);
+  Snapshot(*Group, bitmap);
+  EXPECT_EQ(bitmap.Pixel(1, 60), Colors->Group().Border);
 }
 
 TEST_F(SkinBoxes, ControlsInsideTheGroupBoxStayVisible) {
   TBitmap bitmap;
-  Capture(*Inside, bitmap);
-  const TQoCheckColors& c = Colors().Check();
+  Snapshot(*Inside, bitmap);
+  const TQoCheckColors& c = Colors->Check();
   EXPECT_GT(CountColor(bitmap, RECT{0, 0, 13, 17}, c.Border), 0);  // the skinned check box
 }
 
 TEST_F(SkinBoxes, ComboBoxesHaveTheFlatFrame) {
   for (TComboBox* combo : {DropDown, DropDownList, Simple}) {
     TBitmap bitmap;
-    Capture(*combo, bitmap);
-    EXPECT_EQ(bitmap.Pixel(0, 0), Colors().Edit().Border);
-    EXPECT_EQ(bitmap.Pixel(bitmap.Width() - 1, 10), Colors().Edit().Border);
+    Snapshot(*combo, bitmap);
+    EXPECT_EQ(bitmap.Pixel(0, 0), Colors->Edit().Border);
+    EXPECT_EQ(bitmap.Pixel(bitmap.Width() - 1, 10), Colors->Edit().Border);
     EXPECT_EQ(bitmap.Pixel(1, 1), ColorToRGB(combo->Color()));
   }
 }
 
 TEST_F(SkinBoxes, DropDownStylesHaveTheArrowButtonAndTheSimpleStyleHasNone) {
-  const TQoArrowBtnColors& c = Colors().ArrowBtn();
+  const TQoArrowBtnColors& c = Colors->ArrowBtn();
   for (TComboBox* combo : {DropDown, DropDownList}) {
     TBitmap bitmap;
-    Capture(*combo, bitmap);
+    Snapshot(*combo, bitmap);
     const RECT b = ComboBoxButtonRect(*combo);
     EXPECT_EQ(b.right - b.left, ::GetSystemMetrics(SM_CXHTHUMB));
     EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), c.Border);
@@ -181,7 +164,7 @@ TEST_F(SkinBoxes, DropDownStylesHaveTheArrowButtonAndTheSimpleStyleHasNone) {
     EXPECT_NE(bitmap.Pixel(a.Cx, a.Cy - 2), c.Mark);
   }
   TBitmap bitmap;
-  Capture(*Simple, bitmap);
+  Snapshot(*Simple, bitmap);
   EXPECT_EQ(CountColor(bitmap, RECT{0, 0, bitmap.Width(), bitmap.Height()}, c.Border), 0);
   EXPECT_EQ(CountColor(bitmap, RECT{0, 0, bitmap.Width(), bitmap.Height()}, c.Mark), 0);
 }
@@ -190,12 +173,12 @@ TEST_F(SkinBoxes, DropDownListButtonIsHotWhereverTheMouseIsOverTheControl) {
   ::SetCursorPos(0, 0);  // off the form
   DropDownList->Perform(CM_MOUSEENTER);
   TBitmap bitmap;
-  Capture(*DropDownList, bitmap);
+  Snapshot(*DropDownList, bitmap);
   const RECT b = ComboBoxButtonRect(*DropDownList);
-  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors().ArrowBtn().BorderOn);
+  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors->ArrowBtn().BorderOn);
   DropDownList->Perform(CM_MOUSELEAVE);
-  Capture(*DropDownList, bitmap);
-  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors().ArrowBtn().Border);
+  Snapshot(*DropDownList, bitmap);
+  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors->ArrowBtn().Border);
 }
 
 TEST_F(SkinBoxes, DropDownButtonIsHotOnlyUnderTheMouse) {
@@ -203,13 +186,13 @@ TEST_F(SkinBoxes, DropDownButtonIsHotOnlyUnderTheMouse) {
   ::SetCursorPos(0, 0);
   DropDown->Perform(CM_MOUSEENTER);
   TBitmap bitmap;
-  Capture(*DropDown, bitmap);
-  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors().ArrowBtn().Border);
+  Snapshot(*DropDown, bitmap);
+  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors->ArrowBtn().Border);
   const POINT over = DropDown->ClientToScreen(POINT{(b.left + b.right) / 2, b.top + 3});
   ::SetCursorPos(over.x, over.y);
   DropDown->Perform(CM_MOUSEENTER);
-  Capture(*DropDown, bitmap);
-  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors().ArrowBtn().BorderOn);
+  Snapshot(*DropDown, bitmap);
+  EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), Colors->ArrowBtn().BorderOn);
   ::SetCursorPos(0, 0);
   DropDown->Perform(CM_MOUSELEAVE);
 }
@@ -217,26 +200,26 @@ TEST_F(SkinBoxes, DropDownButtonIsHotOnlyUnderTheMouse) {
 TEST_F(SkinBoxes, DisabledComboBoxHasASolidButtonAGreyArrowAndTheDisabledFrame) {
   DropDownList->SetEnabled(false);
   Settle();
-  const TQoArrowBtnColors& c = Colors().ArrowBtn();
+  const TQoArrowBtnColors& c = Colors->ArrowBtn();
   TBitmap bitmap;
-  Capture(*DropDownList, bitmap);
+  Snapshot(*DropDownList, bitmap);
   const RECT b = ComboBoxButtonRect(*DropDownList);
   EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), c.BorderDisable);
   EXPECT_EQ(bitmap.Pixel(b.left + 2, b.top + 1), c.FaceDisable);
   EXPECT_EQ(bitmap.Pixel(b.left + 2, b.bottom - 2), c.FaceDisable);
   const TArrowProbe a = ArrowCentre(*DropDownList);
   EXPECT_EQ(bitmap.Pixel(a.Cx, a.Cy + 3), c.MarkDisable);
-  EXPECT_EQ(bitmap.Pixel(0, 0), Colors().Edit().BorderDisable);
+  EXPECT_EQ(bitmap.Pixel(0, 0), Colors->Edit().BorderDisable);
 }
 
 TEST_F(SkinBoxes, PressedButtonHasThePressedFace) {
   const RECT client = DropDownList->ClientRect();
   TBitmap bitmap(client.right, client.bottom);
-  const TSkinPaint paint{*DropDownList, Colors(), TSkinState::Pressed, true,
-                         true,          false,    WM_LBUTTONDOWN};
+  const TSkinPaint paint{*DropDownList, *Colors, TSkinState::Pressed, true,
+                         true,          false,   WM_LBUTTONDOWN};
   PaintComboBox(bitmap.Canvas().Handle(), paint);
   const RECT b = ComboBoxButtonRect(*DropDownList);
-  const TQoArrowBtnColors& c = Colors().ArrowBtn();
+  const TQoArrowBtnColors& c = Colors->ArrowBtn();
   EXPECT_EQ(bitmap.Pixel(b.left, b.top + 3), c.BorderPress);
   const TSkinGlass glass = SkinGlassSplit(b.top, b.bottom, c.LightPress, c.FacePress);
   EXPECT_EQ(bitmap.Pixel(b.left + 2, b.top + 1),

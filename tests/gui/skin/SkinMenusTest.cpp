@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FormProbe.h"
+#include "SkinFixture.h"
 #include "SkinProbe.h"
-#include "WindowDriver.h"
-#include "components/skin/QoSkinPlus.h"
 #include "components/skin/SkinMenus.h"
 #include "ui/ImgList.h"
 #include "ui/Menus.h"
@@ -15,7 +14,7 @@ constexpr int ItemHeight = 24;
 
 // A form with a menu bar "&Arquivo" (Novo, separator, Salvar Ctrl+S, Fechar) and "A&juda", and
 // a skin whose menu colours are all distinct, so that each pixel tells where it comes from.
-class SkinMenus : public ::testing::Test {
+class SkinMenus : public SkinTest {
  protected:
   void SetUp() override {
     Form.SetBorderStyle(TFormBorderStyle::bsSingle);
@@ -29,8 +28,7 @@ class SkinMenus : public ::testing::Test {
     Close = AddItem(File, L"&Fechar");
     Help = AddItem(Bar->Items(), L"A&juda");
     Form.SetMenu(Bar);
-    Skin = new TQoSkinPlus(&Form);
-    TQoMenuItemColors& item = Skin->Colors().MenuItem();
+    TQoMenuItemColors& item = Colors->MenuItem();
     item.Light = RgbColor(250, 240, 230);
     item.Face = RgbColor(200, 210, 220);
     item.Text = RgbColor(0, 0, 160);
@@ -49,9 +47,6 @@ class SkinMenus : public ::testing::Test {
     Draw(item, bitmap, RECT{0, 0, ItemWidth, ItemHeight}, itemState);
   }
   SIZE Measure(TMenuItem* item) { return SendMeasureItem(Form, item); }
-  TQoSkinColors& Colors() { return Skin->Colors(); }
-  TForm Form{nullptr};
-  TQoSkinPlus* Skin = nullptr;  // owned by the form, so that later forms announce themselves
   TMainMenu* Bar = nullptr;
   TMenuItem* File = nullptr;
   TMenuItem* New = nullptr;
@@ -126,7 +121,7 @@ TEST_F(SkinMenus, MeasuringWidensMenuItemsAndBarItemsWithAPicture) {
 TEST_F(SkinMenus, PlainItemShowsTwoHorizontalGradientsAndItsCaption) {
   TBitmap bitmap;
   Draw(New, bitmap, 0);
-  const TQoMenuItemColors& c = Colors().MenuItem();
+  const TQoMenuItemColors& c = Colors->MenuItem();
   const int textWidth = ItemWidth - 24;
   EXPECT_EQ(bitmap.Pixel(0, 12), Linear(c.IconLight, c.Icon, 24, 0));  // icon column
   EXPECT_EQ(bitmap.Pixel(23, 12), Linear(c.IconLight, c.Icon, 24, 23));
@@ -139,7 +134,7 @@ TEST_F(SkinMenus, PlainItemShowsTwoHorizontalGradientsAndItsCaption) {
 TEST_F(SkinMenus, HotItemHasAnOutlineAGlassFaceAndItsShortCutRightAligned) {
   TBitmap bitmap;
   Draw(Save, bitmap, ODS_SELECTED);
-  const TQoMenuItemColors& c = Colors().MenuItem();
+  const TQoMenuItemColors& c = Colors->MenuItem();
   EXPECT_EQ(bitmap.Pixel(0, 0), c.BorderOn);
   EXPECT_EQ(bitmap.Pixel(ItemWidth - 1, ItemHeight - 1), c.BorderOn);
   // Inside the outline, rows 1 to 22: a glass face, light at the top, FaceOn from the cut down.
@@ -160,7 +155,7 @@ TEST_F(SkinMenus, CheckedItemShowsTheCheckMarkInTheIconColumn) {
   Save->SetChecked(true);
   TBitmap bitmap;
   Draw(Save, bitmap, 0);
-  const TColor mark = Colors().MenuItem().Mark;
+  const TColor mark = Colors->MenuItem().Mark;
   // Column 24 x 24 shrunk by 7 left and right and 7 top and bottom: the mark starts at (7, 7);
   // its first line runs from (9, 11) to (11, 13) and up to (16, 8).
   EXPECT_EQ(bitmap.Pixel(9, 11), mark);
@@ -178,7 +173,7 @@ TEST_F(SkinMenus, DisabledItemShowsItsPictureGreyAndItsCaptionInTextDisable) {
   Close->SetEnabled(false);
   TBitmap bitmap;
   Draw(Close, bitmap, 0);
-  const TQoMenuItemColors& c = Colors().MenuItem();
+  const TQoMenuItemColors& c = Colors->MenuItem();
   // The picture is centred in the 24 x 24 column: (4, 4) to (19, 19); red (240, 30, 0) turns
   // into the grey level 270 / 3 + 20 = 110; its transparent border shows the column.
   EXPECT_EQ(bitmap.Pixel(12, 12), RgbColor(110, 110, 110));
@@ -217,7 +212,7 @@ TEST_F(SkinMenus, GreyLevelsAboveTheLimitBecome246) {
 TEST_F(SkinMenus, SeparatorIsOneLineFromTheTextAreaToTheRight) {
   TBitmap bitmap(ItemWidth, 10);
   Draw(Line, bitmap, RECT{0, 0, ItemWidth, 10}, 0);
-  const TColor line = Colors().MenuItem().Line;
+  const TColor line = Colors->MenuItem().Line;
   EXPECT_EQ(bitmap.Pixel(30, 5), line);
   EXPECT_EQ(bitmap.Pixel(ItemWidth - 1, 5), line);
   EXPECT_NE(bitmap.Pixel(29, 5), line);
@@ -231,13 +226,13 @@ TEST_F(SkinMenus, DefaultItemIsBold) {
   New->SetDefault(true);
   TBitmap bold;
   Draw(New, bold, 0);
-  const TColor text = Colors().MenuItem().Text;
+  const TColor text = Colors->MenuItem().Text;
   const RECT caption{24, 0, ItemWidth, ItemHeight};
   EXPECT_GT(CountColor(bold, caption, text), CountColor(regular, caption, text));
 }
 
 TEST_F(SkinMenus, BarItemFacesFollowTheState) {
-  const TQoMainMenuColors& c = Colors().MainMenu();
+  const TQoMainMenuColors& c = Colors->MainMenu();
   TBitmap bitmap;
   const int inner = ItemHeight - 2;
   Draw(File, bitmap, 0);
@@ -257,7 +252,7 @@ TEST_F(SkinMenus, LastBarItemFillsTheRestOfTheBarUpToTheFrame) {
   Form.Show();
   const int barEnd = Form.Width() - (Form.Width() - Form.ClientWidth()) / 2;
   TBitmap bitmap(Form.Width(), 20);
-  const TQoMainMenuColors& c = Colors().MainMenu();
+  const TQoMainMenuColors& c = Colors->MainMenu();
   Draw(Help, bitmap, RECT{60, 0, 100, 20}, 0);
   EXPECT_EQ(bitmap.Pixel(100, 0), Linear(c.Light, c.Face, 20, 0));
   EXPECT_EQ(bitmap.Pixel(barEnd - 1, 19), Linear(c.Light, c.Face, 20, 19));
@@ -274,7 +269,7 @@ TEST_F(SkinMenus, LastBarItemOfAMaximizedFormFillsBeyondTheScreen) {
   const int barEnd = Screen().Width() + 20;
   TBitmap bitmap(barEnd + 10, 20);
   Draw(Help, bitmap, RECT{60, 0, 100, 20}, 0);
-  const TQoMainMenuColors& c = Colors().MainMenu();
+  const TQoMainMenuColors& c = Colors->MainMenu();
   EXPECT_EQ(bitmap.Pixel(barEnd - 1, 0), Linear(c.Light, c.Face, 20, 0));
   EXPECT_EQ(bitmap.Pixel(barEnd, 0), clWhite);
   Form.SetWindowState(TWindowState::wsNormal);
@@ -291,7 +286,7 @@ TEST_F(SkinMenus, MenuBarOnTheScreenHasTheBarGradientRightOfItsLastItem) {
   TWindowDC screen(nullptr);
   const int x = info.rcBar.right + 20;
   const int height = info.rcBar.bottom - info.rcBar.top;
-  const TQoMainMenuColors& c = Colors().MainMenu();
+  const TQoMainMenuColors& c = Colors->MainMenu();
   EXPECT_EQ(::GetPixel(screen.Get(), x, info.rcBar.top), Linear(c.Light, c.Face, height, 0));
   EXPECT_EQ(::GetPixel(screen.Get(), x, info.rcBar.bottom - 1),
             Linear(c.Light, c.Face, height, height - 1));

@@ -311,6 +311,7 @@ struct TNotificationLog {
   int Leave = 0;
   int Text = 0;
   int Exit = 0;
+  int ParentColor = 0;
   void Watch(TWinControl& control) {
     TWndMethod previous = control.WindowProc();
     control.SetWindowProc([this, previous](TMessage& message) {
@@ -318,6 +319,7 @@ struct TNotificationLog {
       Leave += message.Msg == CM_MOUSELEAVE ? 1 : 0;
       Text += message.Msg == CM_TEXTCHANGED ? 1 : 0;
       Exit += message.Msg == CM_EXIT ? 1 : 0;
+      ParentColor += message.Msg == CM_PARENTCOLORCHANGED ? 1 : 0;
       previous(message);
     });
   }
@@ -393,4 +395,42 @@ TEST_F(Controls, ScaleByScalesPositionsSizesAndOwnFonts) {
   EXPECT_EQ(label->Width(), 45);
   EXPECT_EQ(label->Height(), 60);
   EXPECT_EQ(label->Font().Height(), -18);
+}
+
+TEST_F(Controls, ParentColourChangeReachesChildrenThatKeepTheirOwnColour) {
+  auto* edit = Place<TEdit>(10, 10, 100, 21);
+  TNotificationLog log;
+  log.Watch(*edit);
+  Form.SetColor(clRed);
+  EXPECT_EQ(log.ParentColor, 1);
+  EXPECT_EQ(edit->Color(), clWindow);
+}
+
+TEST_F(Controls, GrayedCheckBoxShowsInTheWindowAndClicksCycleThroughIt) {
+  auto* box = Place<TCheckBox>(10, 10, 120, 17);
+  box->SetAllowGrayed(true);
+  int clicks = 0;
+  box->OnClick = [&](TComponent*) { ++clicks; };
+  box->SetState(TCheckBoxState::cbGrayed);
+  Form.Show();
+  EXPECT_EQ(::SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(box->Checked());
+  ::SendMessageW(box->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(box->State(), TCheckBoxState::cbUnchecked);
+  ::SendMessageW(box->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(box->State(), TCheckBoxState::cbChecked);
+  EXPECT_TRUE(box->Checked());
+}
+
+TEST_F(Controls, CheckBoxSettingsBecomeWindowStyles) {
+  auto* box = Place<TCheckBox>(10, 10, 120, 17);
+  box->SetChecked(true);
+  Form.Show();
+  box->SetAlignment(TAlignment::taLeftJustify);
+  box->SetWordWrap(true);
+  const LONG_PTR style = ::GetWindowLongPtrW(box->Handle(), GWL_STYLE);
+  EXPECT_NE(style & BS_LEFTTEXT, 0);
+  EXPECT_NE(style & BS_MULTILINE, 0);
+  EXPECT_EQ(::SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);  // kept on recreation
 }

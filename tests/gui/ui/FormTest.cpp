@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "WindowDriver.h"
 #include "ui/Dialogs.h"
@@ -284,4 +287,66 @@ TEST(Form, ChangingTheBorderOfAShownFormKeepsItShownWithItsClientSize) {
   EXPECT_TRUE(::IsWindowVisible(form.Handle()));
   EXPECT_EQ(form.ClientWidth(), 300);
   EXPECT_EQ(form.ClientHeight(), 200);
+}
+
+namespace {
+
+// Records the forms announced to it.
+class TFormWatcher : public TComponent {
+ public:
+  using TComponent::TComponent;
+  std::vector<std::pair<TComponent*, TOperation>> Heard;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    TComponent::Notification(component, operation);
+    if (dynamic_cast<TForm*>(component) != nullptr || operation == TOperation::opRemove)
+      Heard.emplace_back(component, operation);
+  }
+};
+
+}  // namespace
+
+TEST(FormTree, AFormWithoutOwnerIsAnnouncedToTheOtherFormsWithoutOwner) {
+  TForm first(nullptr);
+  auto* watcher = new TFormWatcher(&first);
+  auto second = std::make_unique<TForm>(nullptr);
+  TForm* created = second.get();
+  second.reset();
+  ASSERT_EQ(watcher->Heard.size(), 2u);
+  EXPECT_EQ(watcher->Heard[0].first, created);
+  EXPECT_EQ(watcher->Heard[0].second, TOperation::opInsert);
+  EXPECT_EQ(watcher->Heard[1].first, created);
+  EXPECT_EQ(watcher->Heard[1].second, TOperation::opRemove);
+}
+
+TEST(FormTree, AnOwnedFormIsAnnouncedToItsOwnersTreeOnly) {
+  TForm first(nullptr);
+  auto* watcher = new TFormWatcher(&first);
+  TComponent root(nullptr);
+  auto* rootWatcher = new TFormWatcher(&root);
+  { TForm owned(&root); }
+  EXPECT_TRUE(watcher->Heard.empty());
+  EXPECT_EQ(rootWatcher->Heard.size(), 2u);
+}
+
+TEST(MainWindowHook, SeesTheMainFormsMessagesFirstAndMayUseThemUp) {
+  TForm form(nullptr);
+  TForm* previous = UiApplication().MainForm();
+  UiApplication().SetMainForm(&form);
+  form.Show();
+  std::vector<UINT> seen;
+  const int hook = UiApplication().HookMainWindow([&](TMessage& message) {
+    seen.push_back(message.Msg);
+    if (message.Msg != WM_APP + 7) return false;
+    message.Result = 42;
+    return true;
+  });
+  EXPECT_EQ(::SendMessageW(form.Handle(), WM_APP + 7, 0, 0), 42);
+  EXPECT_NE(std::find(seen.begin(), seen.end(), UINT{WM_APP + 7}), seen.end());
+  UiApplication().UnhookMainWindow(hook);
+  seen.clear();
+  ::SendMessageW(form.Handle(), WM_NULL, 0, 0);
+  EXPECT_TRUE(seen.empty());
+  UiApplication().SetMainForm(previous);
 }

@@ -26,7 +26,7 @@ TEST(SkinColors, GroupsHaveTheirPropertyCounts) {
   const std::vector<size_t> counts = {13, 16, 17, 4, 1, 4, 12, 1, 12, 12, 2, 3, 28, 16, 4, 13, 3};
   const auto groups = colors.Groups();
   for (size_t i = 0; i < groups.size(); ++i)
-    EXPECT_EQ(groups[i].second->Properties().size(), counts[i]) << groups[i].first;
+    EXPECT_EQ(groups[i].second->Count(), counts[i]) << groups[i].first;
 }
 
 TEST(SkinColors, StartWithTheInitialValues) {
@@ -60,21 +60,21 @@ TEST(SkinColors, SpeedButtonsStartAsPushButtons) {
   TQoSkinColors colors;
   const auto& speed = static_cast<const TQoColorGroup&>(colors.SpeedButton());
   const auto& push = static_cast<const TQoColorGroup&>(colors.Button());
-  ASSERT_EQ(speed.Properties().size(), push.Properties().size());
-  for (size_t i = 0; i < push.Properties().size(); ++i) {
-    EXPECT_STREQ(speed.Properties()[i].Name, push.Properties()[i].Name);
+  ASSERT_EQ(speed.Count(), push.Count());
+  for (size_t i = 0; i < push.Count(); ++i) {
+    EXPECT_STREQ(speed.Info(i).Name, push.Info(i).Name);
     EXPECT_EQ(speed.Value(i), push.Value(i));
   }
 }
 
 TEST(SkinColors, PropertiesAreListedInDeclarationOrder) {
   TQoSkinColors colors;
-  const auto properties = colors.Edit().Properties();
-  ASSERT_EQ(properties.size(), 4u);
-  EXPECT_STREQ(properties[0].Name, L"Border");
-  EXPECT_STREQ(properties[1].Name, L"BorderDisable");
-  EXPECT_STREQ(properties[2].Name, L"Face");
-  EXPECT_STREQ(properties[3].Name, L"Text");
+  const TQoColorGroup& edit = colors.Edit();
+  ASSERT_EQ(edit.Count(), 4u);
+  EXPECT_STREQ(edit.Info(0).Name, L"Border");
+  EXPECT_STREQ(edit.Info(1).Name, L"BorderDisable");
+  EXPECT_STREQ(edit.Info(2).Name, L"Face");
+  EXPECT_STREQ(edit.Info(3).Name, L"Text");
 }
 
 TEST(SkinColors, SetValueWritesTheNamedField) {
