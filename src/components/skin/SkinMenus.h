@@ -5,9 +5,10 @@
 // measured is hidden and shown again, so that the bar measures it anew.
 //
 // Drawing renders an item into a memory bitmap and copies it to the menu in one piece; the last
-// item of a form's menu bar also fills the empty rest of the bar. Without a current scheme the
-// handlers leave the proposed size and draw nothing. Windows only; nothing raises but the
-// platform's drawing.
+// item of a form's menu bar also fills the empty rest of the bar (up to the form's right frame,
+// or past the screen's edge when the form is maximized). Without a current scheme (its skin
+// destroyed before the menus) items are drawn in the scheme's initial colours. Windows only;
+// nothing raises but the platform's drawing.
 #pragma once
 
 #include <cstdint>
