@@ -99,6 +99,30 @@ TEST_F(SkinMenus, MenuWithTheSkipTagIsLeftAlone) {
   EXPECT_TRUE(item->OnDrawItem);
 }
 
+TEST_F(SkinMenus, InitMenusReplacesHandlersTheItemsHad) {
+  auto* popup = new TPopupMenu(&Form);
+  TMenuItem* item = AddItem(popup->Items(), L"Copiar");
+  TMenuItem* inner = AddItem(item, L"Texto");
+  int ownDraws = 0;
+  inner->OnDrawItem = [&](TComponent*, TCanvas&, const RECT&, TOwnerDrawState) { ++ownDraws; };
+  Skin->InitMenus(&Form);
+  TBitmap bitmap;
+  Draw(inner, bitmap, 0);
+  EXPECT_EQ(ownDraws, 0);
+  EXPECT_EQ(bitmap.Pixel(24, 2),
+            Linear(Colors->MenuItem().Light, Colors->MenuItem().Face, ItemWidth - 24, 0));
+}
+
+TEST_F(SkinMenus, WithoutACurrentSchemeItemsTakeTheInitialColours) {
+  SetCurrentSkinColors(nullptr);
+  TBitmap bitmap;
+  Draw(New, bitmap, 0);
+  TQoSkinColors initial;
+  EXPECT_EQ(bitmap.Pixel(24, 2),
+            Linear(initial.MenuItem().Light, initial.MenuItem().Face, ItemWidth - 24, 0));
+  EXPECT_NE(initial.MenuItem().Light, Colors->MenuItem().Light);  // the fixture changed it
+}
+
 TEST_F(SkinMenus, MeasuringWidensMenuItemsAndBarItemsWithAPicture) {
   const SIZE skinned = Measure(New);
   New->OnMeasureItem = nullptr;
