@@ -21,12 +21,16 @@ wine_env_start() {
     wineserver -w || true
   fi
   if [ -z "${DISPLAY:-}" ]; then
-    local n=97
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and writes its number once it accepts clients, so two
+    # scripts started together never share a screen.
+    local number_file
+    number_file=$(mktemp)
+    setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" </dev/null \
+      >/dev/null 2>&1 &
     QRV_STARTED_XVFB=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+    export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
+    rm -f "$number_file"
   fi
   # The server and Wine's service processes outlive the programs that start them and keep the
   # standard handles they were given: start both here, on /dev/null, so that no test runner
