@@ -31,8 +31,8 @@ using NativeSocket = SOCKET;
 constexpr int kSendFlags = 0;
 
 void StartSockets() {
-  // A local static is initialised once, even when threads race to it (and links no
-  // std::call_once, which brings the C++ library's system_error machinery).
+  // A local static is initialised once; std::call_once would link the C++ library's
+  // system_error machinery.
   static const bool started = [] {
     WSADATA data;
     return WSAStartup(MAKEWORD(2, 2), &data) == 0;
