@@ -5,6 +5,7 @@
 #include "components/QoFindFile.h"
 #include "core/LibFunctions.h"
 #include "core/StringList.h"
+#include "platform/CodePages.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
 #include "platform/TextFile.h"
@@ -36,6 +37,17 @@ void SortIgnoringCase(TStringList& list) {
                    [](const String& a, const String& b) { return CompareTextLocale(a, b) < 0; });
   list.Clear();
   for (const String& name : names) list.Add(name);
+}
+
+// The encoding the patched text is saved in: the one it was read in, except that an ANSI
+// project whose text now holds a character the code page lacks (a unit or resource name) is
+// saved as UTF-8 with its byte-order mark, which the compiler reads, rather than with the
+// name garbled.
+platform::TTextEncoding SaveEncoding(const String& text, platform::TTextEncoding readIn) {
+  if (readIn != platform::TTextEncoding::Ansi) return readIn;
+  bool exact = false;
+  platform::StringToAnsi(text, &exact);
+  return exact ? readIn : platform::TTextEncoding::Utf8;
 }
 
 }  // namespace
@@ -79,5 +91,6 @@ void PatchPackageSource(const String& packageFile, const String& unitList, TQoFi
   ReplaceFirstInLines(lines, kOwnResource,
                       TrimBoth(PackageResourceBlock(finder.Files(), unitList)));
   ReplaceFirstInLines(lines, kContains, PackageUnitList(folder, unitList));
-  platform::WriteTextFile(packageFile, lines.Text(), content.Encoding);
+  const String text = lines.Text();
+  platform::WriteTextFile(packageFile, text, SaveEncoding(text, content.Encoding));
 }

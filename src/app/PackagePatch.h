@@ -5,8 +5,9 @@
 //   - the word "contains" becomes the unit list: each listed unit whose ".pas" is in the folder as
 //     "  Unit in 'Unit.pas',", else whose ".dcu" is as "  Unit,", the last comma made a ";".
 // Only the first occurrence of each word is replaced (case-sensitive). The file is saved in the
-// encoding it was read in, every line ended by CR LF. Raises EInOutError when the package
-// project cannot be read or written. Portable.
+// encoding it was read in, every line ended by CR LF; an ANSI file whose new text the code page
+// cannot hold (a name with a character it lacks) is saved as UTF-8 with a byte-order mark
+// instead. Raises EInOutError when the package project cannot be read or written. Portable.
 #pragma once
 
 #include "core/String.h"

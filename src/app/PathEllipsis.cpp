@@ -9,7 +9,9 @@ String CutFirstFolder(String folders) {
   if (folders == L"\\") return String();
   const bool leadingBackslash = !folders.empty() && folders[0] == L'\\';
   if (leadingBackslash) folders.erase(0, 1);
-  if (!folders.empty() && folders[0] == L'.') folders.erase(0, kMarker.size());  // earlier marker
+  // An earlier marker goes with the folder. Only the whole marker counts: a folder whose name
+  // begins with a dot (".config") is a folder like any other.
+  if (folders.compare(0, kMarker.size(), kMarker) == 0) folders.erase(0, kMarker.size());
   const size_t backslash = folders.find(L'\\');
   folders = backslash == String::npos ? String() : kMarker + folders.substr(backslash + 1);
   return leadingBackslash ? L"\\" + folders : folders;

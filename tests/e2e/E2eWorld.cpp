@@ -21,9 +21,13 @@ TText Replaced(TText text, const TText& from, const TText& to) {
 
 }  // namespace
 
+String SampleProjectName(int32_t version) {
+  return L"QRVLib" + std::to_wstring(version) + L"0";
+}
+
 String PrepareSampleLibrary(int32_t version, const String& folder) {
   const String sample = testing_support::SourcePath(L"samples\\qrvlib\\");
-  const String project = L"QRVLib" + std::to_wstring(version) + L"0";
+  const String project = SampleProjectName(version);
   platform::ForceDirectories(folder);
   for (const platform::FoundFile& file : platform::FindFiles(sample + L"*")) {
     if ((file.attributes & platform::faDirectory) != 0) continue;

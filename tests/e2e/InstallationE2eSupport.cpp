@@ -31,9 +31,10 @@ std::string ReadBytes(const String& path) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-std::optional<String> UserValue(const String& subKey, const String& name) {
+std::optional<String> UserValue(int bds, const String& subKey, const String& name) {
   return ReadStringValue(platform::RegRoot::CurrentUser,
-                         L"Software\\Embarcadero\\BDS\\20.0\\" + subKey, name);
+                         L"Software\\Embarcadero\\BDS\\" + std::to_wstring(bds) + L".0\\" + subKey,
+                         name);
 }
 
 std::optional<String> InstallerValue(const String& name) {
@@ -62,14 +63,17 @@ std::string Win32EnvOption(const std::string& envOptions, const std::string& ele
   return envOptions.substr(start + open.size(), end - start - open.size());
 }
 
-String ExpectedCommandLine(const String& rootDir, const String& commonDir,
+String ExpectedCommandLine(const TIdeGeneration& generation, const String& rootDir,
                            const String& destination) {
+  const String key = std::to_wstring(generation.Bds) + L".0";
+  const String commonDir = SimulatedCommonDir(generation.Bds);
   const String library = rootDir + L"\\lib\\Win32\\release";
-  const String search =
-      library + L";C:\\Users\\dev\\Documents\\Embarcadero\\Studio\\20.0\\Imports;" + rootDir +
-      L"\\Imports;" + commonDir + L"\\Dcp\\Win32;" + rootDir + L"\\include";
-  return rootDir + L"\\bin\\dcc32.exe \"" + destination +
-         L"\\QRVLib260.dpk\" --no-config -B -$O- -$W+ -$Y- -M -Q -H- -W- "
+  const String search = library + L";C:\\Users\\dev\\Documents\\Embarcadero\\Studio\\" + key +
+                        L"\\Imports;" + rootDir + L"\\Imports;" + commonDir + L"\\Dcp\\Win32;" +
+                        rootDir + L"\\include";
+  return rootDir + L"\\bin\\dcc32.exe \"" + destination + L"\\" +
+         SampleProjectName(generation.Version) +
+         L".dpk\" --no-config -B -$O- -$W+ -$Y- -M -Q -H- -W- "
          L"-NS\"Winapi;System.Win;Data.Win;Datasnap.Win;Web.Win;Soap.Win;Xml.Win;Bde;System;Xml;"
          L"Data;Datasnap;Web;Soap;Vcl;Vcl.Imaging;Vcl.Touch;Vcl.Samples;Vcl.Shell\" -U\"" +
          library + L"\" -U\"" + search + L"\" -U\"" + destination + L"\" -I\"" + search +

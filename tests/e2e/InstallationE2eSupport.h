@@ -9,14 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "E2eWorld.h"
 #include "core/String.h"
 
 // A file's bytes; empty when it is missing.
 std::string ReadBytes(const String& path);
 
-// A string value under the simulated RAD Studio 10.3's per-user key (subKey below
-// HKCU Software\Embarcadero\BDS\20.0); none when the key or the value is missing.
-std::optional<String> UserValue(const String& subKey, const String& name);
+// A string value under a simulated RAD Studio's per-user key (subKey below
+// HKCU Software\Embarcadero\BDS\<bds>.0); none when the key or the value is missing.
+std::optional<String> UserValue(int bds, const String& subKey, const String& name);
 // A string value of the installer's key (HKLM\SOFTWARE\Quorvane\QRVComps).
 std::optional<String> InstallerValue(const String& name);
 
@@ -25,10 +26,11 @@ int PathCount(const String& pathList, const String& folder);
 // The text of element in the Win32 property group of an EnvOptions.proj; empty when absent.
 std::string Win32EnvOption(const std::string& envOptions, const std::string& element);
 
-// The command line the compiler receives for the package project in destination, with the
-// installer's list for "d26" and "--no-config", for an IDE in rootDir whose common folder is
-// commonDir.
-String ExpectedCommandLine(const String& rootDir, const String& commonDir,
+// The command line the compiler receives for the sample package project of the generation in
+// destination, with the installer's option list (the second unit scope option, as every
+// generation from RAD Studio XE3 on takes) and "--no-config", for that generation's simulated
+// IDE in rootDir.
+String ExpectedCommandLine(const TIdeGeneration& generation, const String& rootDir,
                            const String& destination);
 
 // Form encoding as a browser does it: letters, digits and "*-._" stay, a space becomes "+",

@@ -1,9 +1,10 @@
-// The installation a user runs, end to end: the real setup program copies the sample library,
-// patches its package project, builds it with the simulated RAD Studio 10.3's compiler (the fake
-// dcc32.exe, which records its command line), registers it, extends the IDE's library paths,
-// remembers the destination and reports to the listener. Outcomes are read back from the
-// prefix's registry and files, the fake compiler's record and the listener; the program itself
-// is only seen through its windows.
+// The installation a user runs, end to end: the real setup program names the IDE on its welcome
+// page, copies the sample library, patches its package project, builds it with the simulated RAD
+// Studio's compiler (the fake dcc32.exe, which records its command line), registers it, extends
+// the IDE's library paths, remembers the destination and reports to the listener; on RAD Studio
+// 10.3, 10.4, 11, 12 and 13 alike. Outcomes are read back from the prefix's registry and files,
+// the fake compiler's record and the listener; the program itself is only seen through its
+// windows and the pixels of its welcome page.
 #include "SetupProgram.h"
 
 #include <chrono>
@@ -12,13 +13,15 @@
 #include <vector>
 
 #include "InstallationE2eSupport.h"
+#include "ScreenText.h"
 #include "fixtures/fakedcc/FakeCompilerFolder.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const String kDestination = L"C:\\Quorvane\\QRVComps\\D26";
+// The welcome page's line naming the package and the IDE, in the font it is drawn in.
+constexpr TScreenFont kPackageLineFont{L"Segoe UI", 10, true};
 const wchar_t* const kPathValues[] = {L"Search Path", L"Browsing Path", L"Debug DCU Path"};
 const char* const kEnvOptionPaths[] = {"DelphiLibraryPath", "DelphiBrowsingPath",
                                        "DelphiDebugDCUPath"};
@@ -28,7 +31,7 @@ class Installation : public SetupProgram {
   // Starts the setup, walks to the confirmation page and presses "&Instalar": the copy and the
   // build run inside that click. Returns the main window.
   HWND StartAndInstall(const std::optional<String>& reportServer = std::nullopt) {
-    const HWND window = Start(26, reportServer);
+    const HWND window = Start(reportServer);
     WalkToConfirmation(window);
     TWizardDriver::Click(window, kInstall);
     return window;
@@ -45,55 +48,96 @@ class Installation : public SetupProgram {
     return ReadFakeRuns(Ide.RootDir + L"\\bin\\dcc32.record");
   }
 
-  String EnvOptionsFile() const { return SimulatedEnvOptionsFolder(20) + L"\\EnvOptions.proj"; }
-  String Bpl() const { return SimulatedCommonDir(20) + L"\\Bpl\\QRVLib260.bpl"; }
+  String Destination() const { return DefaultDestination(Target().Version); }
+  String EnvOptionsFile() const {
+    return SimulatedEnvOptionsFolder(Target().Bds) + L"\\EnvOptions.proj";
+  }
+  String Bpl() const {
+    return SimulatedCommonDir(Target().Bds) + L"\\Bpl\\" + SampleProjectName(Target().Version) +
+           L".bpl";
+  }
+  // A string value under the IDE's per-user key.
+  std::optional<String> IdeValue(const String& subKey, const String& name) const {
+    return UserValue(Target().Bds, subKey, name);
+  }
 };
 
-TEST_F(Installation, CopiesBuildsRegistersRemembersAndReports) {
+// The same installation for each generation of RAD Studio.
+class InstallationOnEachGeneration : public Installation,
+                                     public ::testing::WithParamInterface<TIdeGeneration> {
+ protected:
+  TIdeGeneration Target() const override { return GetParam(); }
+
+  // The welcome page's package line for a generation.
+  static String PackageLine(const TIdeGeneration& generation) {
+    return L"Package: Personalizado para " + String(generation.DisplayName) + L".";
+  }
+};
+
+TEST_P(InstallationOnEachGeneration, NamesTheIdeThenCopiesBuildsRegistersRemembersAndReports) {
+  const String destination = Destination();
+  const String project = SampleProjectName(Target().Version);
   const std::string envOptionsBefore = ReadBytes(EnvOptionsFile());
-  const HWND window = StartAndInstall();
+
+  // The welcome page names this generation's IDE and no other.
+  const HWND window = Start();
+  ASSERT_TRUE(Shows(window, kNext));
+  EXPECT_TRUE(ShowsText(window, PackageLine(Target()), kPackageLineFont))
+      << ToUtf8(PackageLine(Target()));
+  for (const TIdeGeneration& other : kIdeGenerations) {
+    if (other.Version == Target().Version) continue;
+    EXPECT_FALSE(ShowsText(window, PackageLine(other), kPackageLineFont))
+        << ToUtf8(PackageLine(other));
+  }
+
+  WalkToConfirmation(window);
+  TWizardDriver::Click(window, kInstall);
   AnswerFinalMessage(window, kInformation);
 
   // The files of the library in the destination, and the package project naming them.
   for (const wchar_t* name : {L"QrvAboutDlg.pas", L"QrvAboutDlg.dfm", L"QrvAboutDlg.dcr",
-                              L"QrvConsts.pas", L"QrvTitlePanel.pas", L"QRVLib260.res"})
-    EXPECT_TRUE(platform::FileExists(kDestination + L"\\" + name)) << ToUtf8(name);
-  const std::string project = ReadBytes(kDestination + L"\\QRVLib260.dpk");
-  EXPECT_NE(project.find("{$R *.res}\r\n{$R 'QrvAboutDlg.dcr'}\r\n{$R 'QrvColorLabel.dcr'}\r\n"
-                         "{$R 'QrvLedIndicator.dcr'}\r\n{$R 'QrvNumEdit.dcr'}\r\n"
-                         "{$R 'QrvPickListDlg.dcr'}\r\n{$R 'QrvTitlePanel.dcr'}\r\n"),
+                              L"QrvConsts.pas", L"QrvTitlePanel.pas"})
+    EXPECT_TRUE(platform::FileExists(destination + L"\\" + name)) << ToUtf8(name);
+  EXPECT_TRUE(platform::FileExists(destination + L"\\" + project + L".res"));
+  const std::string source = ReadBytes(destination + L"\\" + project + L".dpk");
+  EXPECT_EQ(source.rfind("package " + ToUtf8(project) + ";", 0), 0u) << source;
+  EXPECT_NE(source.find("{$R *.res}\r\n{$R 'QrvAboutDlg.dcr'}\r\n{$R 'QrvColorLabel.dcr'}\r\n"
+                        "{$R 'QrvLedIndicator.dcr'}\r\n{$R 'QrvNumEdit.dcr'}\r\n"
+                        "{$R 'QrvPickListDlg.dcr'}\r\n{$R 'QrvTitlePanel.dcr'}\r\n"),
             std::string::npos)
-      << project;
-  EXPECT_NE(project.find("contains\r\n  QrvAboutDlg in 'QrvAboutDlg.pas',\r\n"
-                         "  QrvColorLabel in 'QrvColorLabel.pas',\r\n"
-                         "  QrvConsts in 'QrvConsts.pas',\r\n"
-                         "  QrvLedIndicator in 'QrvLedIndicator.pas',\r\n"
-                         "  QrvNumEdit in 'QrvNumEdit.pas',\r\n"
-                         "  QrvPickListDlg in 'QrvPickListDlg.pas',\r\n"
-                         "  QrvTitlePanel in 'QrvTitlePanel.pas';\r\n\r\nend."),
+      << source;
+  EXPECT_NE(source.find("contains\r\n  QrvAboutDlg in 'QrvAboutDlg.pas',\r\n"
+                        "  QrvColorLabel in 'QrvColorLabel.pas',\r\n"
+                        "  QrvConsts in 'QrvConsts.pas',\r\n"
+                        "  QrvLedIndicator in 'QrvLedIndicator.pas',\r\n"
+                        "  QrvNumEdit in 'QrvNumEdit.pas',\r\n"
+                        "  QrvPickListDlg in 'QrvPickListDlg.pas',\r\n"
+                        "  QrvTitlePanel in 'QrvTitlePanel.pas';\r\n\r\nend."),
             std::string::npos)
-      << project;
+      << source;
 
-  // One compiler run with the installer's option list for "d26", "--no-config" first.
+  // One compiler run with the installer's option list, "--no-config" first and the unit scope
+  // option that lets the unscoped unit names of the library compile.
   const std::vector<TFakeRun> runs = CompilerRuns();
   ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0].at("commandline").at(0),
-            ExpectedCommandLine(Ide.RootDir, SimulatedCommonDir(20), kDestination));
+  const String commandLine = runs[0].at("commandline").at(0);
+  EXPECT_NE(commandLine.find(L" -NS\"Winapi;System.Win;"), String::npos) << ToUtf8(commandLine);
+  EXPECT_EQ(commandLine, ExpectedCommandLine(Target(), Ide.RootDir, destination));
   EXPECT_TRUE(platform::FileExists(Bpl()));
 
-  // Registered, on the three library paths once, remembered.
-  // The description as the package source writes it, apostrophes included.
-  EXPECT_EQ(UserValue(L"Known Packages", Bpl()),
+  // Registered under the generation's own version key, on the three library paths once,
+  // remembered. The description as the package source writes it, apostrophes included.
+  EXPECT_EQ(IdeValue(L"Known Packages", Bpl()),
             std::optional<String>(L"'QRV Library - Components'"));
   for (const wchar_t* value : kPathValues)
-    EXPECT_EQ(PathCount(UserValue(L"Library\\Win32", value).value_or(L""), kDestination), 1)
+    EXPECT_EQ(PathCount(IdeValue(L"Library\\Win32", value).value_or(L""), destination), 1)
         << ToUtf8(value);
   const std::string envOptions = ReadBytes(EnvOptionsFile());
   for (const char* element : kEnvOptionPaths)
-    EXPECT_EQ(PathCount(FromUtf8(Win32EnvOption(envOptions, element)), kDestination), 1) << element;
+    EXPECT_EQ(PathCount(FromUtf8(Win32EnvOption(envOptions, element)), destination), 1) << element;
   EXPECT_NE(envOptions, envOptionsBefore);
   EXPECT_FALSE(platform::FileExists(EnvOptionsFile() + L".bak"));
-  EXPECT_EQ(InstallerValue(L"Caminho D26"), std::optional<String>(kDestination));
+  EXPECT_EQ(InstallerValue(RememberedName()), std::optional<String>(destination));
 
   // The report: the exact request, its log being the one the user sees.
   ASSERT_EQ(Listener.Requests().size(), 1u);
@@ -101,14 +145,20 @@ TEST_F(Installation, CopiesBuildsRegistersRemembersAndReports) {
   ASSERT_EQ(boxes.size(), 1u);  // the log of the registration page
   EXPECT_NE(boxes[0].find(L"--no-config -B"), String::npos);
   EXPECT_EQ(boxes[0].find(L"W1058"), String::npos);
-  EXPECT_EQ(
-      Listener.Requests()[0],
-      ExpectedReport(Listener.Port(), "versao=26&fonte=1&erro=0&msg=" + FormEncoded(boxes[0])));
+  EXPECT_EQ(Listener.Requests()[0],
+            ExpectedReport(Listener.Port(), "versao=" + std::to_string(Target().Version) +
+                                                "&fonte=1&erro=0&msg=" + FormEncoded(boxes[0])));
 
   // "Fechar" closes at once: the program ends without asking.
   TWizardDriver::Click(window, kClose);
   EXPECT_EQ(Process->WaitForExit(), std::optional<DWORD>(0));
 }
+
+INSTANTIATE_TEST_SUITE_P(RadStudio, InstallationOnEachGeneration,
+                         ::testing::ValuesIn(kIdeGenerations),
+                         [](const ::testing::TestParamInfo<TIdeGeneration>& info) {
+                           return "Version" + std::to_string(info.param.Version);
+                         });
 
 TEST_F(Installation, FailingCompileShowsTheErrorReportsItAndRegistersNothing) {
   WriteFakeScript(
@@ -116,7 +166,7 @@ TEST_F(Installation, FailingCompileShowsTheErrorReportsItAndRegistersNothing) {
       "out QrvNumEdit.pas(12) Error: E2003 Undeclared identifier: 'Valor'\n"
       "out QRVLib260.dpk(40) Fatal: F2063 Could not compile used unit 'QrvNumEdit.pas'\n"
       "exit 1\n");
-  const String searchPathBefore = UserValue(L"Library\\Win32", L"Search Path").value_or(L"");
+  const String searchPathBefore = IdeValue(L"Library\\Win32", L"Search Path").value_or(L"");
   const HWND window = StartAndInstall();
   AnswerFinalMessage(window, kError);
 
@@ -126,10 +176,10 @@ TEST_F(Installation, FailingCompileShowsTheErrorReportsItAndRegistersNothing) {
   ASSERT_EQ(Listener.Requests().size(), 1u);
   EXPECT_NE(Listener.Requests()[0].find("\r\n\r\nversao=26&fonte=1&erro=1&msg="),
             std::string::npos);
-  EXPECT_FALSE(UserValue(L"Known Packages", Bpl()).has_value());
-  EXPECT_EQ(UserValue(L"Library\\Win32", L"Search Path").value_or(L""), searchPathBefore);
-  EXPECT_EQ(ReadBytes(EnvOptionsFile()).find(ToUtf8(kDestination)), std::string::npos);
-  EXPECT_FALSE(InstallerValue(L"Caminho D26").has_value());
+  EXPECT_FALSE(IdeValue(L"Known Packages", Bpl()).has_value());
+  EXPECT_EQ(IdeValue(L"Library\\Win32", L"Search Path").value_or(L""), searchPathBefore);
+  EXPECT_EQ(ReadBytes(EnvOptionsFile()).find(ToUtf8(Destination())), std::string::npos);
+  EXPECT_FALSE(InstallerValue(RememberedName()).has_value());
 
   TWizardDriver::Click(window, kClose);
   EXPECT_EQ(Process->WaitForExit(), std::optional<DWORD>(0));
@@ -141,7 +191,7 @@ TEST_F(Installation, SecondInstallationGoesToTheRememberedFolderWithoutRepeating
   TWizardDriver::Click(first, kClose);
   ASSERT_TRUE(Process->WaitForExit().has_value());
   // std::filesystem: windows.h renames the platform's DeleteFile here.
-  std::filesystem::remove(std::filesystem::path(kDestination + L"\\QrvConsts.pas"));
+  std::filesystem::remove(std::filesystem::path(Destination() + L"\\QrvConsts.pas"));
 
   const HWND window = Start();
   TWizardDriver::Click(window, kNext);
@@ -153,15 +203,16 @@ TEST_F(Installation, SecondInstallationGoesToTheRememberedFolderWithoutRepeating
   TWizardDriver::Click(window, kInstall);
   AnswerFinalMessage(window, kInformation);
 
-  EXPECT_TRUE(platform::FileExists(kDestination + L"\\QrvConsts.pas"));  // copied again
+  EXPECT_TRUE(platform::FileExists(Destination() + L"\\QrvConsts.pas"));  // copied again
   EXPECT_EQ(CompilerRuns().size(), 2u);
   for (const wchar_t* value : kPathValues)
-    EXPECT_EQ(PathCount(UserValue(L"Library\\Win32", value).value_or(L""), kDestination), 1)
+    EXPECT_EQ(PathCount(IdeValue(L"Library\\Win32", value).value_or(L""), Destination()), 1)
         << ToUtf8(value);
   const std::string envOptions = ReadBytes(EnvOptionsFile());
   for (const char* element : kEnvOptionPaths)
-    EXPECT_EQ(PathCount(FromUtf8(Win32EnvOption(envOptions, element)), kDestination), 1) << element;
-  EXPECT_EQ(InstallerValue(L"Caminho D26"), std::optional<String>(kDestination));
+    EXPECT_EQ(PathCount(FromUtf8(Win32EnvOption(envOptions, element)), Destination()), 1)
+        << element;
+  EXPECT_EQ(InstallerValue(RememberedName()), std::optional<String>(Destination()));
 }
 
 TEST_F(Installation, ReportServerThatDoesNotListenDoesNotHoldTheFinalMessage) {
@@ -172,7 +223,7 @@ TEST_F(Installation, ReportServerThatDoesNotListenDoesNotHoldTheFinalMessage) {
   }
   const HWND window = StartAndInstall(closedServer);
   AnswerFinalMessage(window, kInformation);
-  EXPECT_EQ(InstallerValue(L"Caminho D26"), std::optional<String>(kDestination));
+  EXPECT_EQ(InstallerValue(RememberedName()), std::optional<String>(Destination()));
 }
 
 TEST_F(Installation, ReportServerThatNeverAnswersDelaysTheFinalMessageByTheTimeOutAtMost) {
@@ -183,18 +234,18 @@ TEST_F(Installation, ReportServerThatNeverAnswersDelaysTheFinalMessageByTheTimeO
   // The receive gives up after 10 s; the message follows at once.
   AnswerFinalMessage(window, kInformation, 10000 + kDriverTimeoutMs);
   EXPECT_LT(Clock::now() - sent, std::chrono::milliseconds(10000 + kDriverTimeoutMs));
-  EXPECT_EQ(InstallerValue(L"Caminho D26"), std::optional<String>(kDestination));
+  EXPECT_EQ(InstallerValue(RememberedName()), std::optional<String>(Destination()));
 }
 
 TEST_F(Installation, TamperedPayloadIsRefusedBeforeAnythingIsCopied) {
-  const String setup = BuildSampleSetup(26, Scratch.Path(), Listener.Address());
+  const String setup = BuildSampleSetup(Target().Version, Scratch.Path(), Listener.Address());
   TamperWithArchive(setup);
   const std::vector<String> tempBefore = TempFolderEntries();
   Process = std::make_unique<TDrivenProcess>(setup);
   Driver = std::make_unique<TWizardDriver>(Process->Id());
   Driver->Answer(kError, kOk);
   EXPECT_TRUE(Process->WaitForExit().has_value());
-  EXPECT_FALSE(platform::DirectoryExists(kDestination));
+  EXPECT_FALSE(platform::DirectoryExists(Destination()));
   EXPECT_EQ(UnpackedLibraryFiles(tempBefore), 0);
   EXPECT_TRUE(CompilerRuns().empty());
   EXPECT_TRUE(Listener.Requests().empty());

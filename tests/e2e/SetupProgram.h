@@ -1,7 +1,8 @@
 // The fixture of the end-to-end tests: a clean world in the tests' Wine prefix (E2eWorld.h) with
-// a simulated RAD Studio 10.3 whose dcc32.exe is the fake compiler, a report listener on
-// 127.0.0.1, and the real setup program built from the sample library, started as its own
-// process and driven like a user: buttons by caption, dialogs by title.
+// a simulated RAD Studio of the target generation (10.3 unless a test names another) whose
+// dcc32.exe is the fake compiler, a report listener on 127.0.0.1, and the real setup program
+// built from the sample library for that generation, started as its own process and driven
+// like a user: buttons by caption, dialogs by title.
 #pragma once
 
 // The platform's headers before windows.h, whose A/W macros would rename their file functions.
@@ -36,7 +37,9 @@ class SetupProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetWorld();
-    Ide = InstallRadStudioWithFakeCompiler(Scratch / L"Studio\\20.0");
+    const int bds = Target().Bds;
+    Ide = InstallRadStudioWithFakeCompiler(Scratch / (L"Studio\\" + std::to_wstring(bds) + L".0"),
+                                           bds);
   }
 
   void TearDown() override {
@@ -44,10 +47,14 @@ class SetupProgram : public ::testing::Test {
     ResetWorld();
   }
 
-  // Builds the setup for version, reporting to reportServer (the test's listener when not
-  // given), and starts it; returns its main window.
-  HWND Start(int32_t version = 26, const std::optional<String>& reportServer = std::nullopt) {
-    Setup = BuildSampleSetup(version, Scratch.Path(), reportServer.value_or(Listener.Address()));
+  // The generation whose IDE is installed and for which the setup is built.
+  virtual TIdeGeneration Target() const { return kRadStudio103; }
+
+  // Builds the setup for the target generation, reporting to reportServer (the test's listener
+  // when not given), and starts it; returns its main window.
+  HWND Start(const std::optional<String>& reportServer = std::nullopt) {
+    Setup = BuildSampleSetup(Target().Version, Scratch.Path(),
+                             reportServer.value_or(Listener.Address()));
     Process = std::make_unique<TDrivenProcess>(Setup);
     Driver = std::make_unique<TWizardDriver>(Process->Id());
     return Driver->Window(kTitle);
@@ -72,12 +79,15 @@ class SetupProgram : public ::testing::Test {
     ASSERT_TRUE(Shows(window, kInstall));
   }
 
-  static void RememberDestination(const String& folder) {
+  void RememberDestination(const String& folder) const {
     auto key = platform::RegistryKey::Create(platform::RegRoot::LocalMachine,
                                              L"SOFTWARE\\Quorvane\\QRVComps");
     ASSERT_TRUE(key.has_value());
-    ASSERT_TRUE(key->WriteString(L"Caminho D26", folder));
+    ASSERT_TRUE(key->WriteString(RememberedName(), folder));
   }
+
+  // The name of the installer's value that remembers the destination for the target version.
+  String RememberedName() const { return L"Caminho D" + std::to_wstring(Target().Version); }
 
   testing_support::ScratchFolder Scratch;
   TSimulatedIde Ide;

@@ -1,7 +1,8 @@
 // The real setup program, packed by qrvpack from the sample library, run as its own process in
-// the tests' Wine prefix beside a simulated RAD Studio 10.3 whose dcc32.exe is the fake compiler,
-// with a report listener on 127.0.0.1. The tests drive it like a user (buttons by caption,
-// dialogs by title) and read outcomes from the registry, the files and the listener only.
+// the tests' Wine prefix beside a simulated RAD Studio (10.3, or 13 for the setup built for it)
+// whose dcc32.exe is the fake compiler, with a report listener on 127.0.0.1. The tests drive it
+// like a user (buttons by caption, dialogs by title) and read outcomes from the registry, the files
+// and the listener only.
 #include <sstream>
 
 #include "SetupProgram.h"
@@ -77,9 +78,13 @@ TEST_F(SetupProgram, DamagedSetupShowsTheExtractionErrorAndCloses) {
   EXPECT_TRUE(Process->WaitForExit().has_value());
 }
 
-TEST_F(SetupProgram, SetupForRadStudio13CarriesItsOwnPackageProject) {
-  InstallRadStudioWithFakeCompiler(Scratch / L"Studio\\37.0", 37);
-  const HWND window = Start(37);
+class SetupForRadStudio13 : public SetupProgram {
+ protected:
+  TIdeGeneration Target() const override { return kRadStudio13; }
+};
+
+TEST_F(SetupForRadStudio13, CarriesItsOwnPackageProject) {
+  const HWND window = Start();
   ASSERT_TRUE(Shows(window, kNext));
   std::ostringstream listing;
   ListSetup(Setup, listing);

@@ -8,7 +8,7 @@ set -eu
 seconds=${1:-12}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 build_dir=$source_dir/build/fuzz
-targets="xml evaluate condition archive descriptor"
+targets="xml evaluate condition archive descriptor patch ellipsis report"
 cmake -S "$source_dir" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQRV_FUZZ=ON -DQRV_TESTS=ON \
   -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" \

@@ -56,6 +56,10 @@ String DescribeInstallation(TIdeBorRADToolInstallation& ide) {
     AddLine(out, L"RadToolKind", RadToolKindName(ide.RadToolKind()));
     AddLine(out, L"IDEVersionNumber", Format(L"%d", {ide.IDEVersionNumber()}));
     AddLine(out, L"IDEVersionNumberStr", ide.IDEVersionNumberStr());
+    AddLine(out, L"ConfigDataLocation", ide.ConfigDataLocation());
+    AddLine(out, L"PackageVersionNumber", ide.PackageVersionNumberStr());
+    AddLine(out, L"IDEPackageVersionNumber", ide.IDEPackageVersionNumberStr());
+    AddLine(out, L"DCCVersion", Format(L"%.1f", {static_cast<double>(ide.DCCVersion())}));
     AddLine(out, L"RootDir", ide.RootDir());
     AddLine(out, L"BinFolderName", ide.BinFolderName());
     AddLine(out, L"Valid", BoolText(ide.Valid()));

@@ -1,9 +1,10 @@
 // The text ideinfo prints: for each installation of the catalogue a block of "name: value" lines
-// (identity, validity, personalities, tools, and for Win32, when the installation can build for
-// it, the raw and evaluated library paths, output folders and flags, then one "Known package:"
-// line per registered package: its path, its description and "enabled" or "disabled"). An error
-// while describing one installation becomes an "Error:" line of its block; the other blocks are
-// still written.
+// (identity with the registry key it was read from, package and compiler versions, validity,
+// personalities, tools, and for Win32, when the installation can build for it, the raw and
+// evaluated library paths, output folders and flags, then one "Known package:" line per
+// registered package: its path, its description and "enabled" or "disabled"). An error while
+// describing one installation becomes an "Error:" line of its block; the other blocks are still
+// written.
 #pragma once
 
 #include "core/String.h"

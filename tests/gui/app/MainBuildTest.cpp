@@ -18,9 +18,6 @@ class WizardBuildStep : public WizardWindow {
     RemoveSimulatedIdes();
     Ide = RadStudio103(Folder / L"Studio\\20.0");
     InstallSimulatedIde(Ide);
-    // The folders a real installation has for compiled packages.
-    platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Bpl");
-    platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Dcp");
   }
 
   // Opens the window, whose catalogue finds the simulated installation as the build's target.

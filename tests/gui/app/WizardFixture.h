@@ -1,8 +1,9 @@
 // The wizard window in-process: each test gets a setup program file built by qrvpack from a tiny
 // library (a stub, one unit, the package project for version 26) and a simulated RAD Studio 10.3
-// without its compiler in the registry, opens the real TFrmMain on it and drives it with window
-// messages. The remembered destination value and the simulated IDEs are removed before and after
-// each test, and the temporary folder the window extracted into is deleted.
+// without its compiler in the registry (with its package output folders), opens the real
+// TFrmMain on it and drives it with window messages. The remembered destination value and the
+// simulated IDEs are removed before and after each test, and the temporary folder the window
+// extracted into is deleted.
 #pragma once
 
 // Before windows.h, whose A/W macros would rename the platform's file functions used here.
@@ -41,6 +42,9 @@ class WizardWindow : public ::testing::Test {
     TSimulatedIde ide = RadStudio103(Scratch() / L"Studio20");
     ide.BinFiles = {L"bds.exe", L"rsvars.bat"};
     InstallSimulatedIde(ide);
+    // The folders a real installation has for compiled packages, where the compiler writes.
+    platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Bpl");
+    platform::ForceDirectories(SimulatedCommonDir(20) + L"\\Dcp");
     UiApplication().OnException = [this](const std::exception& error) {
       FErrors.push_back(ErrorText(error));
     };

@@ -40,9 +40,15 @@ HWND FindOwnWindow(const String& caption) {
 }
 
 HWND WaitForWindow(const String& caption, DWORD timeoutMs) {
+  return WaitForAnyWindow({caption}, timeoutMs);
+}
+
+HWND WaitForAnyWindow(const std::vector<String>& captions, DWORD timeoutMs) {
   const ULONGLONG end = ::GetTickCount64() + timeoutMs;
   do {
-    if (HWND window = FindOwnWindow(caption)) return window;
+    for (const String& caption : captions) {
+      if (HWND window = FindOwnWindow(caption)) return window;
+    }
     ::Sleep(10);
   } while (::GetTickCount64() < end);
   return nullptr;
@@ -61,8 +67,12 @@ HWND FocusOfWindowThread(HWND window) {
 
 TWindowDriver::TWindowDriver(const String& caption, std::function<void(HWND)> action,
                              DWORD timeoutMs)
-    : FThread([this, caption, action = std::move(action), timeoutMs] {
-        HWND window = WaitForWindow(caption, timeoutMs);
+    : TWindowDriver(std::vector<String>{caption}, std::move(action), timeoutMs) {}
+
+TWindowDriver::TWindowDriver(std::vector<String> captions, std::function<void(HWND)> action,
+                             DWORD timeoutMs)
+    : FThread([this, captions = std::move(captions), action = std::move(action), timeoutMs] {
+        HWND window = WaitForAnyWindow(captions, timeoutMs);
         if (window == nullptr) return;
         ::Sleep(50);  // let the dialog finish showing, as a user would
         action(window);

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "core/String.h"
 
@@ -16,6 +17,9 @@
 HWND FindOwnWindow(const String& caption);
 // The same, waiting up to timeoutMs for it to appear.
 HWND WaitForWindow(const String& caption, DWORD timeoutMs = 10000);
+// The first visible top-level window of this process with one of the captions to appear within
+// timeoutMs; null if none.
+HWND WaitForAnyWindow(const std::vector<String>& captions, DWORD timeoutMs = 10000);
 // The child button of window with that caption; null if none.
 HWND FindButton(HWND window, const String& caption);
 // The focused window of the thread that owns window (null if none).
@@ -26,6 +30,9 @@ class TWindowDriver {
   // Runs action(window) on a helper thread once the window captioned caption is visible; gives
   // up after timeoutMs (a test that expects no such window waits that long).
   TWindowDriver(const String& caption, std::function<void(HWND)> action, DWORD timeoutMs = 10000);
+  // The same for the first window to appear with any of the captions.
+  TWindowDriver(std::vector<String> captions, std::function<void(HWND)> action,
+                DWORD timeoutMs = 10000);
   ~TWindowDriver();
   TWindowDriver(const TWindowDriver&) = delete;
   TWindowDriver& operator=(const TWindowDriver&) = delete;

@@ -1,5 +1,6 @@
 // The fake compiler checks the package project it is given as dcc32 would: every resource and
-// every unit of "contains" must be found, or it fails with F1026 naming the missing file.
+// every unit of "contains" must be found, or it fails with F1026 naming the missing file; an
+// output it cannot create fails with F2039 naming it.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -24,12 +25,13 @@ class FakeCompilerChecks : public ::testing::Test {
   }
   void Touch(const String& path) { WriteTextFile(path, "x"); }
 
-  // Compiles the package; Lines receives what the compiler printed.
-  bool Make(const String& extra = String()) {
+  // Compiles the package, its library going to bplFolder (Out when empty); Lines receives what
+  // the compiler printed.
+  bool Make(const String& extra = String(), const String& bplFolder = String()) {
     TIdeDCC32 dcc(Fake.BinFolder(), false, 33.0f, csfMsBuild, true, true, L"", L"", L"", L"");
     dcc.SetOutputCallback([this](const String& line) { Lines.push_back(line); });
-    return dcc.MakePackage(Package, WithoutTrailingBackslash(Out), WithoutTrailingBackslash(Out),
-                           extra, false);
+    return dcc.MakePackage(Package, WithoutTrailingBackslash(bplFolder.empty() ? Out : bplFolder),
+                           WithoutTrailingBackslash(Out), extra, false);
   }
 
   // What the compiler printed, for failure messages.
@@ -101,6 +103,14 @@ TEST_F(FakeCompilerChecks, MissingComponentResourceFails) {
 TEST_F(FakeCompilerChecks, CommentsAreNotRead) {
   WriteProject("// {$R 'Gone.dcr'}\r\n{ contains Gone; }\r\n(* {$R 'Gone.res'} *)\r\ncontains\r\n");
   EXPECT_TRUE(Make()) << Printout();
+}
+
+TEST_F(FakeCompilerChecks, MissingOutputFolderFailsNamingTheFile) {
+  WriteProject("contains\r\n");
+  const String missing = Out + L"gone\\";
+  EXPECT_FALSE(Make(String(), missing));
+  EXPECT_TRUE(Printed(L"Fatal: F2039 Could not create output file '" + missing + L"QRVLib260.bpl'"))
+      << Printout();
 }
 
 TEST_F(FakeCompilerChecks, MissingProjectFails) {

@@ -18,6 +18,9 @@ TEST_F(IdeInfoReport, BlockShowsIdentityAndEvaluatedPaths) {
   TIdeBorRADToolInstallations catalogue;
   const String report = DescribeCatalogue(catalogue);
   EXPECT_NE(report.find(L"Name: RAD Studio 10.3\n"), String::npos);
+  EXPECT_NE(report.find(L"ConfigDataLocation: \\SOFTWARE\\Embarcadero\\BDS\\20.0\n"), String::npos);
+  EXPECT_NE(report.find(L"PackageVersionNumber: 260\n"), String::npos);
+  EXPECT_NE(report.find(L"DCCVersion: 33.0\n"), String::npos);
   EXPECT_NE(report.find(L"Personalities: bpDelphi32\n"), String::npos);
   EXPECT_NE(report.find(L"Win32 DCPOutputPath: " + SimulatedCommonDir(20) + L"\\Dcp\n"),
             String::npos);

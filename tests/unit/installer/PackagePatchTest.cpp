@@ -170,6 +170,19 @@ TEST_F(PackagePatch, AnsiProjectIsSavedInTheAnsiCodePage) {
             "{$DESCRIPTION 'Edi\xE7\xE3o'}\r\ncontains\r\n  UnitA in 'UnitA.pas';\r\nend.\r\n");
 }
 
+// A name the ANSI code page cannot hold would be garbled there (its missing letters as question
+// marks): the project goes over to UTF-8 whole, its other characters kept.
+TEST_F(PackagePatch, AnsiProjectThatCannotHoldANameIsSavedAsUtf8) {
+  const std::string lodz =
+      "\xC5\x81\xC3\xB3"
+      "d\xC5\xBA";  // in UTF-8; no ANSI byte for two of its letters
+  Add({L"\u0141\u00F3d\u017A.pas"});
+  const std::string text =
+      Patch("|" + lodz + "|", BytesOf("{$DESCRIPTION 'Edi\xE7\xE3o'}\r\ncontains\r\nend.\r\n"));
+  EXPECT_EQ(text, "\xEF\xBB\xBF{$DESCRIPTION 'Edi\xC3\xA7\xC3\xA3o'}\r\ncontains\r\n  " + lodz +
+                      " in '" + lodz + ".pas';\r\nend.\r\n");
+}
+
 TEST_F(PackagePatch, Utf8ProjectWithByteOrderMarkKeepsItsEncoding) {
   Add({L"UnitA.pas"});
   const std::string text =

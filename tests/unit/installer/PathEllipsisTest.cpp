@@ -45,6 +45,14 @@ TEST(PathEllipsis, PathWithoutDrive) {
   EXPECT_EQ(Fit(L"Pasta\\Sub\\UnitA.pas", 12), L"UnitA.pas");
 }
 
+// A short folder name beginning with a dot is not taken for an earlier marker: it goes behind
+// one like any other folder instead of vanishing without a trace.
+TEST(PathEllipsis, FolderWhoseNameBeginsWithADotIsCutLikeAnyOther) {
+  EXPECT_EQ(Fit(L"C:\\.a\\UnitA.pas", 15), L"C:\\.a\\UnitA.pas");
+  EXPECT_EQ(Fit(L"C:\\.a\\UnitA.pas", 14), L"...\\UnitA.pas");
+  EXPECT_EQ(Fit(L"\\.a\\UnitA.pas", 12), L"UnitA.pas");
+}
+
 TEST(PathEllipsis, DriveWithTheNameAloneLosesTheDrive) {
   EXPECT_EQ(Fit(L"C:\\UnitA.pas", 10), L"UnitA.pas");
   EXPECT_EQ(Fit(L"C:UnitA.pas", 10), L"UnitA.pas");
