@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "compiler/IdeCommandLineTool.h"
+#include "core/Format.h"
 #include "core/LibFunctions.h"
 #include "idetools/IdeUtils.h"
 #include "platform/CodePages.h"
@@ -33,7 +34,7 @@ String UnitScopeOption(const String& versionTag) {
 }
 
 String CompilerConfigFileName(const String& destination, int32_t targetVersion) {
-  return WithTrailingBackslash(destination) + L"QRVLib" + std::to_wstring(targetVersion) + L"0.cfg";
+  return WithTrailingBackslash(destination) + L"QRVLib" + IntToStr(targetVersion) + L"0.cfg";
 }
 
 void SetInstallerCompilerOptions(TIdeBorlandCommandLineTool& tool,

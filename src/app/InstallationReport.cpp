@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
 #include <cstdint>
 #include <exception>
 
+#include "core/Format.h"
 #include "core/LibFunctions.h"
+#include "platform/Clock.h"
 #include "platform/Sockets.h"
 
 #ifndef QRV_REPORT_SERVER
@@ -46,14 +47,14 @@ std::optional<size_t> ContentLength(const std::string& head) {
 // Reads the answer and drops it: up to the end of its body when the head gives its length, else
 // until the server closes. Gives up when a read fails or the time for the whole answer is over.
 void ReadAnswer(platform::TcpConnection& connection, int timeoutMs) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  const uint64_t end =
+      platform::MonotonicMilliseconds() + static_cast<uint64_t>(std::max(timeoutMs, 0));
   std::string received;
   std::optional<size_t> expected;
   for (;;) {
-    const auto left =
-        std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return;
-    const std::optional<std::string> piece = connection.Receive(static_cast<int>(left.count()));
+    const uint64_t now = platform::MonotonicMilliseconds();
+    if (now >= end) return;
+    const std::optional<std::string> piece = connection.Receive(static_cast<int>(end - now));
     if (!piece || piece->empty()) return;
     received += *piece;
     if (!expected) {
@@ -91,7 +92,7 @@ std::string FormEncode(const String& text) {
 
 std::string ReportBody(int32_t version, bool source, bool failed, const String& logText) {
   const String fields[] = {
-      L"versao=" + std::to_wstring(version),
+      L"versao=" + IntToStr(version),
       String(L"fonte=") + (source ? L"1" : L"0"),
       String(L"erro=") + (failed ? L"1" : L"0"),
       L"msg=" + ReplaceOccurrences(logText, L"'", L"\"", 0),

@@ -1,7 +1,5 @@
 // The window's life: construction, the creation and first-show handlers that run the start-up
 // sequence, and the rules by which the window may close.
-#include <chrono>
-
 #include "app/Main.h"
 #include "app/MainTexts.h"
 #include "app/Payload.h"
@@ -12,6 +10,7 @@
 #include "core/Format.h"
 #include "core/LibFunctions.h"
 #include "platform/Application.h"
+#include "platform/Clock.h"
 #include "platform/Paths.h"
 
 TFrmMain::TFrmMain(TComponent* owner) : TFrmMain(owner, ProgramFileName()) {}
@@ -30,8 +29,7 @@ void TFrmMain::FormCreate(TComponent* /*sender*/) {
   MemContrato->SetWordWrap(true);
   ProgBar1->SetProgress(0);
   LabCopyright->SetCaption(Format(LabCopyright->Caption(), {YearOfDate(Now())}));
-  FState.Random.seed(static_cast<std::mt19937::result_type>(
-      std::chrono::system_clock::now().time_since_epoch().count()));
+  FState.Random.seed(static_cast<std::mt19937::result_type>(platform::MonotonicMilliseconds()));
   FState.ExtractedFiles.Clear();
   // The catalogue's registry errors are not the installer's to report: they go to the
   // application's default error display, and the run goes on without installations (the

@@ -2,6 +2,7 @@
 
 #include "app/PayloadFormat.h"
 #include "core/Format.h"
+#include "core/Sha256.h"
 #include "core/StringList.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
@@ -14,10 +15,11 @@ namespace {
 const wchar_t* const kUnpackFailure =
     L"Não foi possível extrair o conteúdo do arquivo <b>comps.pkg<b>.";
 
-void CopyPart(TFileStream& program, int64_t offset, int64_t size, const String& target) {
+void CopyPart(TFileStream& program, int64_t offset, int64_t size, const String& target,
+              TSha256* hash = nullptr) {
   TFileStream out(target, TFileStream::Mode::Create);
   program.Seek(offset);
-  CopyStreamBytes(program, out, size);
+  CopyStreamBytes(program, out, size, hash);
 }
 
 // Walks every record header without writing; raises EPayloadDamaged for the first bad one.
@@ -37,12 +39,12 @@ std::optional<String> ReadOptionalString(const platform::TIniFile& file, const S
   return value == absent ? std::nullopt : std::optional<String>(value);
 }
 
-// Raises EPayloadDigestMismatch when the descriptor names a digest the archive does not have.
-void CheckArchiveDigest(const String& archiveFile, const String& descriptorFile) {
+// Raises EPayloadDigestMismatch when the descriptor names a digest other than the archive's.
+void CheckArchiveDigest(const String& archiveDigest, const String& descriptorFile) {
   const String expected = ReadPayloadDigest(descriptorFile);
   if (expected.empty()) return;
-  const String actual = FileDigest(archiveFile);
-  if (!SameTextAscii(expected, actual)) throw EPayloadDigestMismatch(expected, actual);
+  if (!SameTextAscii(expected, archiveDigest))
+    throw EPayloadDigestMismatch(expected, archiveDigest);
 }
 
 }  // namespace
@@ -82,13 +84,16 @@ void ExtractPayloadTo(TInstallerState& state, const String& programFile, const S
     state.TempDir = folder;
     const String archiveFile = WithTrailingBackslash(folder) + kArchiveFileName;
     const String descriptorFile = WithTrailingBackslash(folder) + kDescriptorFileName;
+    // The archive's digest is taken from the bytes as they are copied out, which spares a
+    // second reading of the whole archive; it is still checked before any record is unpacked.
+    TSha256 archiveHash;
     {
       TFileStream program(programFile, TFileStream::Mode::OpenRead);
       const TPayloadLocation location = LocatePayload(program);
-      CopyPart(program, location.ArchiveOffset, location.ArchiveSize, archiveFile);
+      CopyPart(program, location.ArchiveOffset, location.ArchiveSize, archiveFile, &archiveHash);
       CopyPart(program, location.DescriptorOffset, location.DescriptorSize, descriptorFile);
     }
-    CheckArchiveDigest(archiveFile, descriptorFile);
+    CheckArchiveDigest(TSha256::Hex(archiveHash.Final()), descriptorFile);
     if (!UnpackArchive(state, archiveFile, folder)) throw EPayloadError(kUnpackFailure);
   } catch (const EPayloadError&) {
     throw;

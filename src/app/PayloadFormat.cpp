@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "core/Format.h"
-#include "core/Sha256.h"
 #include "platform/CodePages.h"
 
 namespace {
@@ -176,7 +175,8 @@ bool TArchiveReader::Next(TArchiveRecord& record) {
   return false;
 }
 
-void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count) {
+void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count,
+                     TSha256* hash) {
   if (count <= 0) return;
   const size_t chunkSize =
       static_cast<size_t>(std::min<int64_t>(count, static_cast<int64_t>(kPayloadChunkSize)));
@@ -187,15 +187,8 @@ void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int
     if (delivered == 0) {
       throw EInOutError(Format(L"O arquivo %s terminou antes do esperado.", {from.Path()}));
     }
+    if (hash != nullptr) hash->Update(chunk.get(), delivered);
     to.Write(chunk.get(), delivered);
     count -= static_cast<int64_t>(delivered);
   }
-}
-
-String FileDigest(const String& path) {
-  platform::TFileStream file(path, platform::TFileStream::Mode::OpenRead);
-  TSha256 sha;
-  std::array<uint8_t, kPayloadChunkSize> chunk;
-  while (const size_t got = file.Read(chunk.data(), chunk.size())) sha.Update(chunk.data(), got);
-  return TSha256::Hex(sha.Final());
 }

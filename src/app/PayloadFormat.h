@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "core/Exception.h"
+#include "core/Sha256.h"
 #include "core/String.h"
 #include "platform/Files.h"
 
@@ -81,10 +82,8 @@ class TArchiveReader {
   int FRecordNumber = 0;
 };
 
-// The SHA-256 of a whole file in lower-case hexadecimal, read in chunks; raises EInOutError.
-String FileDigest(const String& path);
-
 // Copies count bytes from the current position of `from` to `to` through one buffer of the
-// smaller of count and kPayloadChunkSize bytes; raises EInOutError when `from` ends early or a
-// write fails.
-void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count);
+// smaller of count and kPayloadChunkSize bytes, feeding them to hash as well when one is given;
+// raises EInOutError when `from` ends early or a write fails.
+void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count,
+                     TSha256* hash = nullptr);

@@ -1,10 +1,8 @@
 #include "components/QoFormSaver.h"
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
 #include <typeinfo>
+
+#include "core/ClassName.h"
 
 namespace {
 
@@ -12,17 +10,6 @@ TForm* OwnerForm(TComponent* owner) {
   auto* form = dynamic_cast<TForm*>(owner);
   if (form == nullptr) throw EInvalidOperation(L"The form saver's owner must be a form");
   return form;
-}
-
-// The class name of an object as written in the source.
-String ClassNameOf(const TForm& form) {
-  const char* mangled = typeid(form).name();
-  int status = 0;
-  std::unique_ptr<char, decltype(&std::free)> plain(
-      abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
-  const std::string name = status == 0 && plain ? plain.get() : mangled;
-  const size_t scope = name.rfind("::");
-  return FromUtf8(scope == std::string::npos ? name : name.substr(scope + 2));
 }
 
 class TFormTarget : public TFormPlacementTarget {
@@ -50,7 +37,7 @@ TQoFormSaver::~TQoFormSaver() {
 }
 
 void TQoFormSaver::RememberFormName() {
-  if (!FOwnerForm->Destroying()) FFormName = ClassNameOf(*FOwnerForm);
+  if (!FOwnerForm->Destroying()) FFormName = ClassNameOf(typeid(*FOwnerForm));
 }
 
 void TQoFormSaver::SetAllowMaximize(bool value) {

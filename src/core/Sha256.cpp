@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
+#include "core/Sha256Constants.h"
 
-constexpr std::array<uint32_t, 64> kRoundConstants = {
-    0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
-    0xd807aa98, 0x12835b01, 0x243185be, 0x550c7dc3, 0x72be5d74, 0x80deb1fe, 0x9bdc06a7, 0xc19bf174,
-    0xe49b69c1, 0xefbe4786, 0x0fc19dc6, 0x240ca1cc, 0x2de92c6f, 0x4a7484aa, 0x5cb0a9dc, 0x76f988da,
-    0x983e5152, 0xa831c66d, 0xb00327c8, 0xbf597fc7, 0xc6e00bf3, 0xd5a79147, 0x06ca6351, 0x14292967,
-    0x27b70a85, 0x2e1b2138, 0x4d2c6dfc, 0x53380d13, 0x650a7354, 0x766a0abb, 0x81c2c92e, 0x92722c85,
-    0xa2bfe8a1, 0xa81a664b, 0xc24b8b70, 0xc76c51a3, 0xd192e819, 0xd6990624, 0xf40e3585, 0x106aa070,
-    0x19a4c116, 0x1e376c08, 0x2748774c, 0x34b0bcb5, 0x391c0cb3, 0x4ed8aa4a, 0x5b9cca4f, 0x682e6ff3,
-    0x748f82ee, 0x78a5636f, 0x84c87814, 0x8cc70208, 0x90befffa, 0xa4506ceb, 0xbef9a3f7, 0xc67178f2};
+namespace {
 
 constexpr std::array<uint32_t, 8> kInitialState = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
                                                    0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
@@ -24,7 +16,48 @@ constexpr uint32_t RotateRight(uint32_t x, int n) {
 
 }  // namespace
 
-TSha256::TSha256() {
+void Sha256PortableBlocks(uint32_t* state, const uint8_t* blocks, size_t count) {
+  for (; count > 0; --count, blocks += 64) {
+    std::array<uint32_t, 64> w{};
+    for (int i = 0; i < 16; ++i) {
+      w[i] = (static_cast<uint32_t>(blocks[4 * i]) << 24) |
+             (static_cast<uint32_t>(blocks[4 * i + 1]) << 16) |
+             (static_cast<uint32_t>(blocks[4 * i + 2]) << 8) | blocks[4 * i + 3];
+    }
+    for (int i = 16; i < 64; ++i) {
+      const uint32_t s0 = RotateRight(w[i - 15], 7) ^ RotateRight(w[i - 15], 18) ^ (w[i - 15] >> 3);
+      const uint32_t s1 = RotateRight(w[i - 2], 17) ^ RotateRight(w[i - 2], 19) ^ (w[i - 2] >> 10);
+      w[i] = w[i - 16] + s0 + w[i - 7] + s1;
+    }
+    uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
+    uint32_t e = state[4], f = state[5], g = state[6], h = state[7];
+    for (int i = 0; i < 64; ++i) {
+      const uint32_t s1 = RotateRight(e, 6) ^ RotateRight(e, 11) ^ RotateRight(e, 25);
+      const uint32_t choose = (e & f) ^ (~e & g);
+      const uint32_t t1 = h + s1 + choose + kSha256RoundConstants[i] + w[i];
+      const uint32_t s0 = RotateRight(a, 2) ^ RotateRight(a, 13) ^ RotateRight(a, 22);
+      const uint32_t majority = (a & b) ^ (a & c) ^ (b & c);
+      const uint32_t t2 = s0 + majority;
+      h = g;
+      g = f;
+      f = e;
+      e = d + t1;
+      d = c;
+      c = b;
+      b = a;
+      a = t1 + t2;
+    }
+    const uint32_t result[8] = {a, b, c, d, e, f, g, h};
+    for (int i = 0; i < 8; ++i) state[i] += result[i];
+  }
+}
+
+TSha256::TSha256(TSha256Blocks blocks) : FBlocks(blocks) {
+  if (FBlocks == nullptr) {
+    static const TSha256Blocks fastest =
+        Sha256HardwareBlocks() != nullptr ? Sha256HardwareBlocks() : &Sha256PortableBlocks;
+    FBlocks = fastest;
+  }
   Reset();
 }
 
@@ -34,54 +67,26 @@ void TSha256::Reset() {
   FTotalBytes = 0;
 }
 
-void TSha256::Compress(const uint8_t* block) {
-  std::array<uint32_t, 64> w{};
-  for (int i = 0; i < 16; ++i) {
-    w[i] = (static_cast<uint32_t>(block[4 * i]) << 24) |
-           (static_cast<uint32_t>(block[4 * i + 1]) << 16) |
-           (static_cast<uint32_t>(block[4 * i + 2]) << 8) | block[4 * i + 3];
-  }
-  for (int i = 16; i < 64; ++i) {
-    const uint32_t s0 = RotateRight(w[i - 15], 7) ^ RotateRight(w[i - 15], 18) ^ (w[i - 15] >> 3);
-    const uint32_t s1 = RotateRight(w[i - 2], 17) ^ RotateRight(w[i - 2], 19) ^ (w[i - 2] >> 10);
-    w[i] = w[i - 16] + s0 + w[i - 7] + s1;
-  }
-  uint32_t a = FState[0], b = FState[1], c = FState[2], d = FState[3];
-  uint32_t e = FState[4], f = FState[5], g = FState[6], h = FState[7];
-  for (int i = 0; i < 64; ++i) {
-    const uint32_t s1 = RotateRight(e, 6) ^ RotateRight(e, 11) ^ RotateRight(e, 25);
-    const uint32_t choose = (e & f) ^ (~e & g);
-    const uint32_t t1 = h + s1 + choose + kRoundConstants[i] + w[i];
-    const uint32_t s0 = RotateRight(a, 2) ^ RotateRight(a, 13) ^ RotateRight(a, 22);
-    const uint32_t majority = (a & b) ^ (a & c) ^ (b & c);
-    const uint32_t t2 = s0 + majority;
-    h = g;
-    g = f;
-    f = e;
-    e = d + t1;
-    d = c;
-    c = b;
-    b = a;
-    a = t1 + t2;
-  }
-  const uint32_t result[8] = {a, b, c, d, e, f, g, h};
-  for (int i = 0; i < 8; ++i) FState[i] += result[i];
-}
-
 void TSha256::Update(const void* data, size_t size) {
   const auto* bytes = static_cast<const uint8_t*>(data);
   FTotalBytes += size;
-  while (size > 0) {
+  if (FBlockUsed > 0) {
     const size_t take = std::min(size, FBlock.size() - FBlockUsed);
     std::memcpy(FBlock.data() + FBlockUsed, bytes, take);
     FBlockUsed += take;
     bytes += take;
     size -= take;
-    if (FBlockUsed == FBlock.size()) {
-      Compress(FBlock.data());
-      FBlockUsed = 0;
-    }
+    if (FBlockUsed < FBlock.size()) return;
+    FBlocks(FState.data(), FBlock.data(), 1);
+    FBlockUsed = 0;
   }
+  // Whole blocks straight from the caller's bytes, the rest kept for the next call.
+  const size_t wholeBlocks = size / FBlock.size();
+  if (wholeBlocks > 0) FBlocks(FState.data(), bytes, wholeBlocks);
+  bytes += wholeBlocks * FBlock.size();
+  size -= wholeBlocks * FBlock.size();
+  std::memcpy(FBlock.data(), bytes, size);
+  FBlockUsed = size;
 }
 
 TSha256::TDigest TSha256::Final() {

@@ -2,9 +2,7 @@
 // differ (start-up, closing, non-blocking mode, the last error, waiting) are the shims below.
 #include "platform/Sockets.h"
 
-#include <chrono>
 #include <cstring>
-#include <mutex>
 
 #ifdef _WIN32
 #include <winsock2.h>
@@ -21,6 +19,8 @@
 #include <cerrno>
 #endif
 
+#include "platform/Clock.h"
+
 namespace platform {
 namespace {
 
@@ -31,11 +31,13 @@ using NativeSocket = SOCKET;
 constexpr int kSendFlags = 0;
 
 void StartSockets() {
-  static std::once_flag once;
-  std::call_once(once, [] {
+  // A local static is initialised once; std::call_once would link the C++ library's
+  // system_error machinery.
+  static const bool started = [] {
     WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-  });
+    return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+  }();
+  (void)started;
 }
 
 void CloseNative(TcpSocket::Native socket) {
@@ -112,16 +114,15 @@ NativeSocket NativeOf(const TcpSocket& socket) {
 class Deadline {
  public:
   explicit Deadline(int timeoutMs)
-      : FEnd(std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs)) {}
-  // Milliseconds left, rounded up; 0 once the time is over.
+      : FEnd(MonotonicMilliseconds() + static_cast<uint64_t>(timeoutMs > 0 ? timeoutMs : 0)) {}
+  // Milliseconds left; 0 once the time is over.
   int Left() const {
-    const auto left =
-        std::chrono::ceil<std::chrono::milliseconds>(FEnd - std::chrono::steady_clock::now());
-    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+    const uint64_t now = MonotonicMilliseconds();
+    return now < FEnd ? static_cast<int>(FEnd - now) : 0;
   }
 
  private:
-  std::chrono::steady_clock::time_point FEnd;
+  uint64_t FEnd;
 };
 
 TcpSocket NewStreamSocket(int family) {

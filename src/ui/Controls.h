@@ -245,6 +245,9 @@ struct TCreateParams {
   DWORD Style = 0;
   DWORD ExStyle = 0;
   HWND WndParent = nullptr;
+  // The window is created without its text, which it takes once it has its font: a multi-line
+  // edit lays its whole text out again when the font changes, line by line.
+  bool TextAfterFont = false;
 };
 
 class TWinControl : public TControl {

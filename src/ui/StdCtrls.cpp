@@ -340,6 +340,7 @@ TMemo::TMemo(TComponent* owner) : TCustomEdit(owner), FLines(*this) {
 void TMemo::CreateParams(TCreateParams& params) {
   TCustomEdit::CreateParams(params);
   params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+  params.TextAfterFont = true;
   if (!FWordWrap) params.Style |= ES_AUTOHSCROLL;
   if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth)
     params.Style |= WS_VSCROLL;

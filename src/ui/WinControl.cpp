@@ -118,10 +118,10 @@ void TWinControl::CreateWnd() {
   if (toolkitClass) RegisterToolkitClass();
   static int nextId = 100;
   HMENU id = (params.Style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(intptr_t{++nextId}) : nullptr;
-  HWND window = ::CreateWindowExW(params.ExStyle,
-                                  toolkitClass ? ToolkitClassName : params.ClassName, FText.c_str(),
-                                  params.Style, Left(), Top(), Width(), Height(), params.WndParent,
-                                  id, ::GetModuleHandleW(nullptr), toolkitClass ? this : nullptr);
+  HWND window = ::CreateWindowExW(
+      params.ExStyle, toolkitClass ? ToolkitClassName : params.ClassName,
+      params.TextAfterFont ? L"" : FText.c_str(), params.Style, Left(), Top(), Width(), Height(),
+      params.WndParent, id, ::GetModuleHandleW(nullptr), toolkitClass ? this : nullptr);
   if (window == nullptr)
     throw EWindowError(
         Format(L"Cannot create the window of '%s' (error %d)", {Name(), int(::GetLastError())}));
@@ -133,6 +133,10 @@ void TWinControl::CreateWnd() {
   }
   FToolkitClass = toolkitClass;
   ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  if (params.TextAfterFont && FDefWndProc != nullptr && !FText.empty()) {
+    // Straight to the class's own procedure: the text is the one the control already has.
+    ::CallWindowProcW(FDefWndProc, window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FText.c_str()));
+  }
   CreateChildHandles();
   ApplyTabOrder();
   Realign();

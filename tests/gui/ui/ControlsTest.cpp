@@ -120,6 +120,28 @@ TEST_F(Controls, MemoKeepsTextAcrossWordWrapChange) {
   EXPECT_EQ(::GetWindowLongPtrW(memo->Handle(), GWL_STYLE) & ES_AUTOHSCROLL, ES_AUTOHSCROLL);
 }
 
+TEST_F(Controls, MemoWindowTakesItsTextWithItsFontAndShowsItFromTheTop) {
+  auto* memo = Place<TMemo>(10, 10, 200, 60);
+  String text;
+  for (int line = 0; line < 40; ++line) text += L"uma linha longa do contrato que quebra\r\n";
+  memo->SetText(text);
+  int changes = 0;
+  memo->OnChange = [&](TComponent*) { ++changes; };
+  Form.Show();
+  HWND window = memo->Handle();
+  EXPECT_EQ(memo->Text(), text);
+  EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)),
+            memo->Font().Handle());
+  EXPECT_GT(::SendMessageW(window, EM_GETLINECOUNT, 0, 0), 40);  // wrapped lines
+  EXPECT_EQ(::SendMessageW(window, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  DWORD start = 1, end = 1;
+  ::SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
+  EXPECT_EQ(changes, 0);  // creating the window is no change of the text
+}
+
 TEST_F(Controls, ReadOnlyMemoWindowIsReadOnly) {
   auto* memo = Place<TMemo>(10, 10, 200, 100);
   memo->SetReadOnly(true);
