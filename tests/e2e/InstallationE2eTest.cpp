@@ -194,10 +194,7 @@ TEST_F(Installation, SecondInstallationGoesToTheRememberedFolderWithoutRepeating
   std::filesystem::remove(std::filesystem::path(Destination() + L"\\QrvConsts.pas"));
 
   const HWND window = Start();
-  TWizardDriver::Click(window, kNext);
-  TWizardDriver::Check(window, kAgree);
-  TWizardDriver::Click(window, kNext);
-  ASSERT_TRUE(Shows(window, kChange));
+  WalkToDestination(window);
   EXPECT_FALSE(TWizardDriver::Enabled(window, kChange));
   TWizardDriver::Click(window, kNext);
   TWizardDriver::Click(window, kInstall);

@@ -68,13 +68,18 @@ class SetupProgram : public ::testing::Test {
     return true;
   }
 
-  // From the welcome page to the confirmation page, accepting the agreement.
-  void WalkToConfirmation(HWND window) const {
+  // From the welcome page to the destination page, accepting the agreement.
+  void WalkToDestination(HWND window) const {
     TWizardDriver::Click(window, kNext);
     ASSERT_TRUE(Shows(window, kAgree));
     TWizardDriver::Check(window, kAgree);
     TWizardDriver::Click(window, kNext);
     ASSERT_TRUE(Shows(window, kChange));
+  }
+
+  // From the welcome page to the confirmation page, accepting the agreement.
+  void WalkToConfirmation(HWND window) const {
+    WalkToDestination(window);
     TWizardDriver::Click(window, kNext);
     ASSERT_TRUE(Shows(window, kInstall));
   }

@@ -59,10 +59,7 @@ TEST_F(SetupProgram, CancelAnsweredNoKeepsTheWizardWhereItWas) {
 TEST_F(SetupProgram, RememberedDestinationLocksTheChangeButton) {
   RememberDestination(L"D:\\Components\\QRV");
   const HWND window = Start();
-  TWizardDriver::Click(window, kNext);
-  TWizardDriver::Check(window, kAgree);
-  TWizardDriver::Click(window, kNext);
-  ASSERT_TRUE(Shows(window, kChange));
+  WalkToDestination(window);
   EXPECT_FALSE(TWizardDriver::Enabled(window, kChange));
 }
 

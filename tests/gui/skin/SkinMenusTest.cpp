@@ -14,19 +14,13 @@ constexpr int ItemHeight = 24;
 
 // A form with a menu bar "&Arquivo" (Novo, separator, Salvar Ctrl+S, Fechar) and "A&juda", and
 // a skin whose menu colours are all distinct, so that each pixel tells where it comes from.
-class SkinMenus : public SkinTest {
+class SkinMenus : public SkinTest, protected TSampleMenuBar {
  protected:
   void SetUp() override {
     Form.SetBorderStyle(TFormBorderStyle::bsSingle);
     Form.SetBounds(20, 20, 360, 220);
-    Bar = new TMainMenu(&Form);
-    File = AddItem(Bar->Items(), L"&Arquivo");
-    New = AddItem(File, L"&Novo");
-    Line = AddItem(File, L"-");
-    Save = AddItem(File, L"&Salvar");
-    Save->SetShortCut(ShortCut('S', TShiftState{TShiftStateMember::ssCtrl}));
+    BuildMenuBar(Form);
     Close = AddItem(File, L"&Fechar");
-    Help = AddItem(Bar->Items(), L"A&juda");
     Form.SetMenu(Bar);
     TQoMenuItemColors& item = Colors->MenuItem();
     item.Light = RgbColor(250, 240, 230);
@@ -47,13 +41,7 @@ class SkinMenus : public SkinTest {
     Draw(item, bitmap, RECT{0, 0, ItemWidth, ItemHeight}, itemState);
   }
   SIZE Measure(TMenuItem* item) { return SendMeasureItem(Form, item); }
-  TMainMenu* Bar = nullptr;
-  TMenuItem* File = nullptr;
-  TMenuItem* New = nullptr;
-  TMenuItem* Line = nullptr;
-  TMenuItem* Save = nullptr;
   TMenuItem* Close = nullptr;
-  TMenuItem* Help = nullptr;
 };
 
 // A 16x16 picture: red, with a fuchsia (transparent) border of one pixel.

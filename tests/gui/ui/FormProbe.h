@@ -1,5 +1,6 @@
 // Helpers of the window tests (toolkit and skin): placing a control on a form, adding menu items,
-// and sending a form the owner-draw messages the platform sends for a menu item. Windows only.
+// a sample menu bar, and sending a form the owner-draw messages the platform sends for a menu item.
+// Windows only.
 #pragma once
 
 #include "ui/Forms.h"
@@ -21,6 +22,26 @@ inline TMenuItem* AddMenuItem(TComponent& owner, TMenuItem* parent, const String
   parent->Add(item);
   return item;
 }
+
+// A menu bar "&Arquivo" (Novo, separator, Salvar Ctrl+S) and "A&juda", owned by a form; test
+// fixtures derive from it to name its items.
+struct TSampleMenuBar {
+  void BuildMenuBar(TForm& form) {
+    Bar = new TMainMenu(&form);
+    File = AddMenuItem(form, Bar->Items(), L"&Arquivo");
+    New = AddMenuItem(form, File, L"&Novo");
+    Line = AddMenuItem(form, File, L"-");
+    Save = AddMenuItem(form, File, L"&Salvar");
+    Save->SetShortCut(ShortCut('S', TShiftState{TShiftStateMember::ssCtrl}));
+    Help = AddMenuItem(form, Bar->Items(), L"A&juda");
+  }
+  TMainMenu* Bar = nullptr;
+  TMenuItem* File = nullptr;
+  TMenuItem* New = nullptr;
+  TMenuItem* Line = nullptr;
+  TMenuItem* Save = nullptr;
+  TMenuItem* Help = nullptr;
+};
 
 // The WM_DRAWITEM the platform would send form for item, drawing into bitmap at rect.
 inline void SendDrawItem(TForm& form, TMenuItem* item, TBitmap& bitmap, const RECT& rect,

@@ -13,7 +13,7 @@ namespace {
 
 using M = TOwnerDrawStateMember;
 
-class Menus : public ::testing::Test {
+class Menus : public ::testing::Test, protected TSampleMenuBar {
  protected:
   void SetUp() override {
     Form.SetBorderStyle(TFormBorderStyle::bsSingle);
@@ -21,16 +21,6 @@ class Menus : public ::testing::Test {
   }
   TMenuItem* AddItem(TMenuItem* parent, const String& caption) {
     return AddMenuItem(Form, parent, caption);
-  }
-  // A menu bar "&Arquivo" (Novo, separator, Salvar Ctrl+S) and "&Ajuda".
-  void BuildBar() {
-    Bar = new TMainMenu(&Form);
-    File = AddItem(Bar->Items(), L"&Arquivo");
-    New = AddItem(File, L"&Novo");
-    Line = AddItem(File, L"-");
-    Save = AddItem(File, L"&Salvar");
-    Save->SetShortCut(ShortCut('S', TShiftState{TShiftStateMember::ssCtrl}));
-    Help = AddItem(Bar->Items(), L"A&juda");
   }
   static String MenuText(HMENU menu, UINT position) {
     wchar_t text[64] = {};
@@ -49,12 +39,6 @@ class Menus : public ::testing::Test {
   }
   SIZE SendMeasureItem(TMenuItem* item) { return ::SendMeasureItem(Form, item); }
   TForm Form{nullptr};
-  TMainMenu* Bar = nullptr;
-  TMenuItem* File = nullptr;
-  TMenuItem* New = nullptr;
-  TMenuItem* Line = nullptr;
-  TMenuItem* Save = nullptr;
-  TMenuItem* Help = nullptr;
 };
 
 // A 4x4 picture: red with a fuchsia (transparent) left column.
@@ -125,7 +109,7 @@ TEST(ImageList, DrawLeavesTheMaskColourOut) {
 }
 
 TEST_F(Menus, PlatformMenuMirrorsTheItems) {
-  BuildBar();
+  BuildMenuBar(Form);
   Save->SetChecked(true);
   New->SetEnabled(false);
   New->SetDefault(true);
@@ -142,7 +126,7 @@ TEST_F(Menus, PlatformMenuMirrorsTheItems) {
 }
 
 TEST_F(Menus, ChangesReachThePlatformMenu) {
-  BuildBar();
+  BuildMenuBar(Form);
   HMENU bar = Bar->Handle();
   Line->SetVisible(false);
   Save->SetChecked(true);
@@ -154,7 +138,7 @@ TEST_F(Menus, ChangesReachThePlatformMenu) {
 }
 
 TEST_F(Menus, DestroyingItemsKeepsTheTreeSound) {
-  BuildBar();
+  BuildMenuBar(Form);
   HMENU bar = Bar->Handle();
   delete Save;
   EXPECT_EQ(File->Count(), 2);
@@ -167,13 +151,13 @@ TEST_F(Menus, DestroyingItemsKeepsTheTreeSound) {
 }
 
 TEST_F(Menus, InsertingAnItemInsideItselfIsRefused) {
-  BuildBar();
+  BuildMenuBar(Form);
   EXPECT_THROW(Save->Add(File), EInvalidOperation);
   EXPECT_THROW(File->Add(File), EInvalidOperation);
 }
 
 TEST_F(Menus, FormShowsItsMenuBarAndKeepsTheMenuWhenItsWindowGoes) {
-  BuildBar();
+  BuildMenuBar(Form);
   Form.SetMenu(Bar);
   Form.Show();
   EXPECT_EQ(::GetMenu(Form.Handle()), Bar->Handle());
@@ -188,7 +172,7 @@ TEST_F(Menus, FormShowsItsMenuBarAndKeepsTheMenuWhenItsWindowGoes) {
 }
 
 TEST_F(Menus, DestroyingTheMenuTakesItOffTheForm) {
-  BuildBar();
+  BuildMenuBar(Form);
   Form.SetMenu(Bar);
   Form.Show();
   delete Bar;
@@ -197,7 +181,7 @@ TEST_F(Menus, DestroyingTheMenuTakesItOffTheForm) {
 }
 
 TEST_F(Menus, MenuCommandClicksTheEnabledItemOnly) {
-  BuildBar();
+  BuildMenuBar(Form);
   Form.SetMenu(Bar);
   int saves = 0;
   int news = 0;
@@ -215,7 +199,7 @@ TEST_F(Menus, MenuCommandClicksTheEnabledItemOnly) {
 }
 
 TEST_F(Menus, ShortCutKeyOnTheFormClicksTheItem) {
-  BuildBar();
+  BuildMenuBar(Form);
   Save->SetShortCut(VK_F5);
   Form.SetMenu(Bar);
   int saves = 0;
@@ -227,7 +211,7 @@ TEST_F(Menus, ShortCutKeyOnTheFormClicksTheItem) {
 }
 
 TEST_F(Menus, OwnerDrawnItemsAreMeasuredWithAProposalTheHandlerAdjusts) {
-  BuildBar();
+  BuildMenuBar(Form);
   Bar->SetOwnerDraw(true);
   Form.SetMenu(Bar);
   Form.Show();
@@ -250,7 +234,7 @@ TEST_F(Menus, OwnerDrawnItemsAreMeasuredWithAProposalTheHandlerAdjusts) {
 }
 
 TEST_F(Menus, AcceleratorOfAnOwnerDrawnItemIsFoundByItsCaption) {
-  BuildBar();
+  BuildMenuBar(Form);
   Bar->SetOwnerDraw(true);
   Form.SetMenu(Bar);
   Form.Show();
@@ -266,7 +250,7 @@ TEST_F(Menus, AcceleratorOfAnOwnerDrawnItemIsFoundByItsCaption) {
 }
 
 TEST_F(Menus, OwnerDrawnItemIsDrawnByItsHandlerWithTheState) {
-  BuildBar();
+  BuildMenuBar(Form);
   Bar->SetOwnerDraw(true);
   Form.Show();
   TOwnerDrawState seen;
@@ -287,7 +271,7 @@ TEST_F(Menus, OwnerDrawnItemIsDrawnByItsHandlerWithTheState) {
 }
 
 TEST_F(Menus, DefaultDrawingShowsThePictureWithoutItsMaskColour) {
-  BuildBar();
+  BuildMenuBar(Form);
   TImageList images(nullptr);
   images.SetSize(4, 4);
   TBitmap picture(4, 4);
@@ -307,7 +291,7 @@ TEST_F(Menus, DefaultDrawingShowsThePictureWithoutItsMaskColour) {
 }
 
 TEST_F(Menus, ImageListsDestroyedFirstAreForgotten) {
-  BuildBar();
+  BuildMenuBar(Form);
   auto* menuImages = new TImageList(nullptr);
   auto* fileImages = new TImageList(nullptr);
   Bar->SetImages(menuImages);
@@ -322,7 +306,7 @@ TEST_F(Menus, ImageListsDestroyedFirstAreForgotten) {
 }
 
 TEST_F(Menus, SubMenuImagesServeTheSubItems) {
-  BuildBar();
+  BuildMenuBar(Form);
   TImageList menuImages(nullptr);
   TImageList fileImages(nullptr);
   Bar->SetImages(&menuImages);
@@ -335,7 +319,7 @@ TEST_F(Menus, SubMenuImagesServeTheSubItems) {
 }
 
 TEST_F(Menus, OwnerDrawnMenuBarIsDrawnOnTheWindow) {
-  BuildBar();
+  BuildMenuBar(Form);
   Bar->SetOwnerDraw(true);
   int drawn = 0;
   Help->OnDrawItem = [&](TComponent*, TCanvas& canvas, const RECT& rect, TOwnerDrawState) {
