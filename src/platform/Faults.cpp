@@ -8,7 +8,7 @@
 namespace platform {
 namespace {
 
-std::array<int, 4> gCountdown{};  // 0: no failure armed
+std::array<int, 5> gCountdown{};  // 0: no failure armed
 
 struct TAsciiCaseLess {
   bool operator()(const String& a, const String& b) const {

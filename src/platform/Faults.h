@@ -8,7 +8,7 @@
 
 namespace platform {
 
-enum class FaultKind { FileWrite, FileRename, PipeRead, RegistryWrite };
+enum class FaultKind { FileWrite, FileRename, PipeRead, RegistryWrite, FileRead };
 
 void FailNth(FaultKind kind, int n);
 void ClearFaults();

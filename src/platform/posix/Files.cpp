@@ -190,6 +190,10 @@ void TFileStream::Close() noexcept {
 }
 
 size_t TFileStream::Read(void* buffer, size_t count) {
+  if (ShouldFail(FaultKind::FileRead)) {
+    errno = EIO;
+    Fail(L"Read error on", FPath);
+  }
   for (;;) {
     const ssize_t got = ::read(static_cast<int>(FHandle), buffer, count);
     if (got >= 0) return static_cast<size_t>(got);

@@ -145,6 +145,10 @@ void TFileStream::Close() noexcept {
 }
 
 size_t TFileStream::Read(void* buffer, size_t count) {
+  if (ShouldFail(FaultKind::FileRead)) {
+    ::SetLastError(ERROR_READ_FAULT);
+    Fail(L"Read error on", FPath);
+  }
   DWORD got = 0;
   const DWORD ask = count > 0x40000000 ? 0x40000000 : static_cast<DWORD>(count);
   if (!::ReadFile(Native(FHandle), buffer, ask, &got, nullptr)) Fail(L"Read error on", FPath);

@@ -94,6 +94,19 @@ TEST(Files, ForcedWriteFailureRaisesOnTheNthWrite) {
   platform::ClearFaults();
 }
 
+TEST(Files, ForcedReadFailureRaisesOnTheNthRead) {
+  ScratchFolder dir;
+  platform::WriteFileBytes(dir / L"r.bin", Bytes("abc"));
+  platform::TFileStream in(dir / L"r.bin", platform::TFileStream::Mode::OpenRead);
+  char byte = 0;
+  platform::FailNth(platform::FaultKind::FileRead, 2);
+  EXPECT_EQ(in.Read(&byte, 1), 1u);
+  EXPECT_THROW(in.Read(&byte, 1), EInOutError);
+  EXPECT_EQ(in.Read(&byte, 1), 1u);
+  EXPECT_EQ(byte, 'b');
+  platform::ClearFaults();
+}
+
 TEST(Files, RenameRefusesAnExistingTargetAndCanBeForcedToFail) {
   ScratchFolder dir;
   platform::WriteFileBytes(dir / L"a", Bytes("a"));
