@@ -68,6 +68,7 @@ void TSha256::Reset() {
 }
 
 void TSha256::Update(const void* data, size_t size) {
+  if (size == 0) return;  // data may then be null, which memcpy must not be given
   const auto* bytes = static_cast<const uint8_t*>(data);
   FTotalBytes += size;
   if (FBlockUsed > 0) {

@@ -46,6 +46,15 @@ TEST_P(Sha256, EmptyMessage) {
             L"e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
 }
 
+TEST_P(Sha256, NoBytesFromNoBufferAreNothing) {
+  // An empty vector's data() is null: feeding it must be harmless.
+  TSha256 sha = NewSha();
+  sha.Update(nullptr, 0);
+  sha.Update("abc", 3);
+  sha.Update(nullptr, 0);
+  EXPECT_EQ(TSha256::Hex(sha.Final()), DigestOf(std::string("abc")));
+}
+
 TEST_P(Sha256, OneBlockMessageAbc) {
   EXPECT_EQ(DigestOf(std::string("abc")),
             L"ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
