@@ -84,8 +84,9 @@ void ExtractPayloadTo(TInstallerState& state, const String& programFile, const S
     state.TempDir = folder;
     const String archiveFile = WithTrailingBackslash(folder) + kArchiveFileName;
     const String descriptorFile = WithTrailingBackslash(folder) + kDescriptorFileName;
-    // The archive's digest is taken from the bytes as they are copied out, which spares a
-    // second reading of the whole archive; it is still checked before any record is unpacked.
+    // The archive's digest is taken from the bytes as they are copied out, on a second thread,
+    // which spares a second reading of the whole archive; it is still checked before any record
+    // is unpacked.
     TSha256 archiveHash;
     {
       TFileStream program(programFile, TFileStream::Mode::OpenRead);

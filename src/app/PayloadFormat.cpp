@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/HashingThread.h"
 #include "core/Format.h"
 #include "platform/CodePages.h"
 
@@ -175,20 +176,41 @@ bool TArchiveReader::Next(TArchiveRecord& record) {
   return false;
 }
 
+namespace {
+
+// Reads up to wanted bytes into buffer and writes what arrived; returns how many that was.
+size_t CopyChunk(platform::TFileStream& from, platform::TFileStream& to, uint8_t* buffer,
+                 size_t wanted) {
+  const size_t delivered = from.Read(buffer, wanted);
+  if (delivered == 0) {
+    throw EInOutError(Format(L"O arquivo %s terminou antes do esperado.", {from.Path()}));
+  }
+  to.Write(buffer, delivered);
+  return delivered;
+}
+
+}  // namespace
+
 void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count,
                      TSha256* hash) {
   if (count <= 0) return;
   const size_t chunkSize =
       static_cast<size_t>(std::min<int64_t>(count, static_cast<int64_t>(kPayloadChunkSize)));
-  const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(chunkSize);
-  while (count > 0) {
-    const size_t wanted = static_cast<size_t>(std::min<int64_t>(count, chunkSize));
-    const size_t delivered = from.Read(chunk.get(), wanted);
-    if (delivered == 0) {
-      throw EInOutError(Format(L"O arquivo %s terminou antes do esperado.", {from.Path()}));
+  if (hash == nullptr) {
+    const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(chunkSize);
+    while (count > 0) {
+      count -= static_cast<int64_t>(CopyChunk(
+          from, to, chunk.get(), static_cast<size_t>(std::min<int64_t>(count, chunkSize))));
     }
-    if (hash != nullptr) hash->Update(chunk.get(), delivered);
-    to.Write(chunk.get(), delivered);
+    return;
+  }
+  // Each chunk is hashed on the second thread while the next one is read and written.
+  THashingThread hashing(*hash, chunkSize);
+  while (count > 0) {
+    const size_t delivered = CopyChunk(from, to, hashing.NextBuffer(),
+                                       static_cast<size_t>(std::min<int64_t>(count, chunkSize)));
+    hashing.Hash(delivered);
     count -= static_cast<int64_t>(delivered);
   }
+  hashing.Finish();
 }

@@ -27,8 +27,10 @@ inline constexpr int64_t kTrailerSize = 8;
 // Longest record name, in ANSI bytes.
 inline constexpr size_t kMaxRecordNameBytes = 255;
 // Largest piece in which payload data is read and written: large enough that the copies reach
-// the system in few calls, fixed so that memory does not grow with the payload.
-inline constexpr size_t kPayloadChunkSize = 64 * 1024;
+// the system in few calls and the hashing thread is handed few pieces, small enough that the
+// pieces in flight stay in the processor's cache; fixed, so that memory does not grow with the
+// payload.
+inline constexpr size_t kPayloadChunkSize = 256 * 1024;
 
 class EPayloadDamaged : public Exception {
  public:
@@ -82,8 +84,10 @@ class TArchiveReader {
   int FRecordNumber = 0;
 };
 
-// Copies count bytes from the current position of `from` to `to` through one buffer of the
-// smaller of count and kPayloadChunkSize bytes, feeding them to hash as well when one is given;
-// raises EInOutError when `from` ends early or a write fails.
+// Copies count bytes from the current position of `from` to `to` in pieces of at most
+// kPayloadChunkSize bytes. Without a hash through one buffer of the smaller of count and
+// kPayloadChunkSize; with one, each piece is fed to hash on a second thread while the next is
+// read and written (THashingThread). Raises EInOutError when `from` ends early or a read or
+// write fails; the hashing thread has ended by then.
 void CopyStreamBytes(platform::TFileStream& from, platform::TFileStream& to, int64_t count,
                      TSha256* hash = nullptr);

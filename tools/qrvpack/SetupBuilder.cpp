@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "app/PayloadFormat.h"
@@ -142,12 +143,12 @@ class THashingWriter {
 
   void CopyFile(const TArchiveEntry& entry) {
     TFileStream file(entry.Path, TFileStream::Mode::OpenRead);
-    std::array<uint8_t, kPayloadChunkSize> chunk;
+    const auto chunk = std::make_unique_for_overwrite<uint8_t[]>(kPayloadChunkSize);
     int64_t copied = 0;
-    while (const size_t got = file.Read(chunk.data(), chunk.size())) {
+    while (const size_t got = file.Read(chunk.get(), kPayloadChunkSize)) {
       copied += static_cast<int64_t>(got);
       if (copied > entry.Size) break;
-      Write(chunk.data(), got);
+      Write(chunk.get(), got);
     }
     if (copied != entry.Size)
       throw EQrvpackError(Format(L"%s changed while the setup was built", {entry.Path}));

@@ -1,12 +1,14 @@
 // Extracting the payload from the end of a program file: the parts copied out byte for byte,
 // the temporary folder, the damaged tails refused with the window's message, and the archive
-// checked against the descriptor's Digest before anything is unpacked.
+// checked against the descriptor's Digest before anything is unpacked (also when it spans many
+// blocks and a read or write fails midway).
 #include <gtest/gtest.h>
 
 #include "PayloadTestData.h"
 #include "app/Payload.h"
 #include "app/PayloadFormat.h"
 #include "core/Sha256.h"
+#include "platform/Faults.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
@@ -252,6 +254,60 @@ TEST_F(ExtractPayload, EmptyDigestValueIsLikeNone) {
   WriteProgram(Tail(archive, DescriptorWithDigest("")));
   Extract();
   EXPECT_EQ(State.ExtractedFiles.Count(), 1);
+}
+
+// The archive is hashed on a second thread while it is copied out; these cases span many of its
+// blocks.
+class ExtractLargePayload : public ExtractPayload {
+ protected:
+  void SetUp() override {
+    for (int file = 0; file < 3; ++file) {
+      Files.push_back(
+          PatternBytes(3 * kPayloadChunkSize + 1000 * file, static_cast<uint8_t>(file)));
+    }
+    Archive =
+        Concat({Record("A.bin", Files[0]), Record("B.bin", Files[1]), Record("C.bin", Files[2])});
+  }
+  void TearDown() override { platform::ClearFaults(); }
+
+  std::vector<Bytes> Files;
+  Bytes Archive;
+};
+
+TEST_F(ExtractLargePayload, ArchiveOfManyBlocksMatchingItsDigestIsUnpacked) {
+  WriteProgram(Tail(Archive, DescriptorWithDigest(DigestOf(Archive))));
+  Extract();
+  EXPECT_EQ(State.ExtractedFiles.Count(), 3);
+  EXPECT_EQ(platform::ReadFileBytes(Folder() + L"\\C.bin"), Files[2]);
+}
+
+TEST_F(ExtractLargePayload, ByteChangedInTheLastBlockIsFoundBeforeAnythingIsUnpacked) {
+  Bytes changed = Archive;
+  changed[changed.size() - 1] ^= 0x80;
+  WriteProgram(Tail(changed, DescriptorWithDigest(DigestOf(Archive))));
+  EXPECT_THROW(Extract(), EPayloadDigestMismatch);
+  EXPECT_EQ(State.ExtractedFiles.Count(), 0);
+  EXPECT_EQ(FolderEntries(Folder()), (std::vector<String>{L"comps.pkg", L"instalar.inf"}));
+}
+
+TEST_F(ExtractLargePayload, WriteFailingMidwayThroughTheArchiveFailsTheExtraction) {
+  WriteProgram(Tail(Archive, DescriptorWithDigest(DigestOf(Archive))));
+  platform::FailNth(platform::FaultKind::FileWrite, 5);
+  EXPECT_NE(FailureReason().find(L"comps.pkg"), String::npos);
+  EXPECT_EQ(State.ExtractedFiles.Count(), 0);
+  // The hashing thread has ended with the failed copy: the next extraction runs as usual.
+  Extract();
+  EXPECT_EQ(State.ExtractedFiles.Count(), 3);
+}
+
+TEST_F(ExtractLargePayload, ReadFailingMidwayThroughTheArchiveFailsTheExtraction) {
+  WriteProgram(Tail(Archive, DescriptorWithDigest(DigestOf(Archive))));
+  // The reads of the PE check and the trailer come first; this one falls inside the archive.
+  platform::FailNth(platform::FaultKind::FileRead, 8);
+  EXPECT_NE(FailureReason().find(L"setup.exe"), String::npos);
+  EXPECT_FALSE(platform::FileExists(Folder() + L"\\instalar.inf"));
+  Extract();
+  EXPECT_EQ(State.ExtractedFiles.Count(), 3);
 }
 
 }  // namespace
