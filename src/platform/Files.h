@@ -53,8 +53,9 @@ constexpr size_t kFileWriteBlockSize = 64 * 1024;
 std::vector<uint8_t> ReadFileBytes(const String& path);
 void WriteFileBytes(const String& path, const std::vector<uint8_t>& bytes);
 
-// A binary file opened for reading (others may read, not write) or created/truncated for
-// writing. Move-only; closes itself.
+// A binary file opened for reading (others may read, not write; the system is told that it is
+// read mostly in sequence, so it may read ahead) or created/truncated for writing. Reads and
+// writes go straight to the system, unbuffered. Move-only; closes itself.
 class TFileStream {
  public:
   enum class Mode { OpenRead, Create, OpenReadWrite };

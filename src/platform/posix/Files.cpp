@@ -181,6 +181,9 @@ TFileStream::TFileStream(const String& path, Mode mode) : FPath(path) {
     errno = EISDIR;
     Fail(L"Cannot open file", path);
   }
+  // Files opened for reading are mostly read from start to end: the system may read further
+  // ahead.
+  if (mode == Mode::OpenRead) ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
   FHandle = fd;
 }
 

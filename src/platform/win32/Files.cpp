@@ -131,8 +131,11 @@ TFileStream::TFileStream(const String& path, Mode mode) : FPath(path) {
       Fail(mode == Mode::Create ? L"Cannot create file" : L"Cannot open file", path);
     }
   }
-  HANDLE handle = ::CreateFileW(path.c_str(), access, share, nullptr, disposition,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Files opened for reading are mostly read from start to end: the cache may read further
+  // ahead.
+  const DWORD flags =
+      FILE_ATTRIBUTE_NORMAL | (mode == Mode::OpenRead ? FILE_FLAG_SEQUENTIAL_SCAN : 0);
+  HANDLE handle = ::CreateFileW(path.c_str(), access, share, nullptr, disposition, flags, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     Fail(mode == Mode::Create ? L"Cannot create file" : L"Cannot open file", path);
   }
