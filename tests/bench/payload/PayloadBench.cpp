@@ -128,8 +128,10 @@ uint64_t MeasureExtraction(int64_t payloadMiB) {
 TEST(PayloadBench, ExtractionMemoryDoesNotGrowWithThePayload) {
   const uint64_t growth16 = MeasureExtraction(16);
   const uint64_t growth64 = MeasureExtraction(64);
-  // Growing with the payload would add tens of MiB between the two runs.
-  EXPECT_LT(growth16, 4096u);
+  // The first extraction adds its fixed cost, the buffers and the hashing thread (about 1 MiB
+  // natively, 3.5 MiB under Wine). Growing with the payload would add tens of MiB between the
+  // two runs.
+  EXPECT_LT(growth16, 8192u);
   EXPECT_LT(growth64, 4096u);
 }
 
