@@ -165,7 +165,7 @@ void TFrmMain::BuildContrato() {
   const int m = kPageMargin;
   LabContrato = MakeLabel(this, NpgContrato, m, m, MainTexts::ContratoIntro, kContentWidth);
   MemContrato = MakeMemo(this, NpgContrato, RECT{m, 68, m + kContentWidth, 272}, false);
-  MemContrato->Lines().SetText(MainTexts::Contrato);
+  MemContrato->Lines().SetText(FromUtf8(MainTexts::Contrato));
   ChxContrato = new TCheckBox(this);
   ChxContrato->SetParent(NpgContrato);
   ChxContrato->SetBounds(m, 282, kContentWidth, 19);
