@@ -33,7 +33,7 @@ void SetFontOf(TFont& font, const wchar_t* name, int points, TFontStyles style, 
 }
 
 // A label at (left, top); with a width it wraps its text to that width and fits its height.
-TLabel* MakeLabel(TComponent* owner, TWinControl* parent, int left, int top, const String& text,
+TLabel* MakeLabel(TComponent* owner, TWinControl* parent, int left, int top, const wchar_t* text,
                   int wrapWidth = 0) {
   auto* label = new TLabel(owner);
   label->SetParent(parent);
@@ -50,7 +50,7 @@ TLabel* MakeLabel(TComponent* owner, TWinControl* parent, int left, int top, con
 }
 
 TButton* MakeButton(TComponent* owner, TWinControl* parent, int left, int top,
-                    const String& caption) {
+                    const wchar_t* caption) {
   auto* button = new TButton(owner);
   button->SetParent(parent);
   button->SetBounds(left, top, kButtonWidth, kButtonHeight);
@@ -165,7 +165,7 @@ void TFrmMain::BuildContrato() {
   const int m = kPageMargin;
   LabContrato = MakeLabel(this, NpgContrato, m, m, MainTexts::ContratoIntro, kContentWidth);
   MemContrato = MakeMemo(this, NpgContrato, RECT{m, 68, m + kContentWidth, 272}, false);
-  MemContrato->Lines().SetText(MainTexts::Contrato);
+  MemContrato->Lines().SetText(FromUtf8(MainTexts::Contrato));
   ChxContrato = new TCheckBox(this);
   ChxContrato->SetParent(NpgContrato);
   ChxContrato->SetBounds(m, 282, kContentWidth, 19);
@@ -179,7 +179,7 @@ void TFrmMain::BuildCaminho() {
   LabPastaDestino->Font().SetStyle({TFontStyle::fsBold});
   const int lineLeft = m + LabPastaDestino->Width() + 8;
   BevPastaDestino = MakeLine(this, NpgCaminho, lineLeft, 151, m + kContentWidth - lineLeft);
-  LabCaminho = MakeLabel(this, NpgCaminho, m, 168, String());
+  LabCaminho = MakeLabel(this, NpgCaminho, m, 168, L"");
   LabCaminho->SetAutoSize(false);
   LabCaminho->SetBounds(m, 168, 479, 17);
   BtnAlterar =
@@ -199,7 +199,7 @@ void TFrmMain::BuildCopiar() {
   LabArquivoTitulo->SetBounds(m, 62, 52, 19);
   LabArquivoTitulo->SetLayout(TTextLayout::tlCenter);
   LabArquivoTitulo->Font().SetStyle({TFontStyle::fsBold});
-  LabArquivo = MakeLabel(this, NpgCopiar, m + 52, 62, String());
+  LabArquivo = MakeLabel(this, NpgCopiar, m + 52, 62, L"");
   LabArquivo->SetAutoSize(false);
   LabArquivo->SetBounds(m + 52, 62, kContentWidth - 52, 19);
   LabArquivo->SetLayout(TTextLayout::tlCenter);

@@ -98,7 +98,7 @@ inline constexpr wchar_t Fechar[] = L"Fechar";
 // The class (and title) of the Delphi IDE's main window.
 inline constexpr wchar_t DelphiMainWindow[] = L"TAppBuilder";
 
-// The licence agreement shown in the agreement page's memo, lines separated by CR LF.
-extern const wchar_t* const Contrato;
+// The licence agreement shown in the agreement page's memo, lines separated by CR LF, in UTF-8.
+extern const char Contrato[];
 
 }  // namespace MainTexts

@@ -1,28 +1,28 @@
 #include "platform/Faults.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
-#include <map>
+#include <utility>
+#include <vector>
+
+#include "core/StringList.h"
 
 namespace platform {
 namespace {
 
 std::array<int, 5> gCountdown{};  // 0: no failure armed
 
-struct TAsciiCaseLess {
-  bool operator()(const String& a, const String& b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](wchar_t x, wchar_t y) { return Upper(x) < Upper(y); });
-  }
-  static wchar_t Upper(wchar_t c) {
-    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-  }
-};
-
-std::map<String, uint32_t, TAsciiCaseLess>& ForcedAttributes() {
-  static std::map<String, uint32_t, TAsciiCaseLess> forced;
+// The forced entries (paths unique, ignoring ASCII case); tests force a handful, so a list does.
+std::vector<std::pair<String, uint32_t>>& ForcedAttributes() {
+  static std::vector<std::pair<String, uint32_t>> forced;
   return forced;
+}
+
+std::pair<String, uint32_t>* FindForced(const String& path) {
+  for (auto& entry : ForcedAttributes()) {
+    if (SameTextAscii(entry.first, path)) return &entry;
+  }
+  return nullptr;
 }
 
 int& Countdown(FaultKind kind) {
@@ -47,14 +47,15 @@ bool ShouldFail(FaultKind kind) {
 }
 
 void ForceFoundAttributes(const String& path, uint32_t attributes) {
-  ForcedAttributes()[path] = attributes;
+  if (auto* entry = FindForced(path))
+    entry->second = attributes;
+  else
+    ForcedAttributes().emplace_back(path, attributes);
 }
 
 uint32_t ForcedFoundAttributes(const String& path) {
-  const auto& forced = ForcedAttributes();
-  if (forced.empty()) return 0;
-  const auto found = forced.find(path);
-  return found == forced.end() ? 0 : found->second;
+  const auto* entry = FindForced(path);
+  return entry == nullptr ? 0 : entry->second;
 }
 
 }  // namespace platform

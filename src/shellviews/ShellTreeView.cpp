@@ -197,13 +197,16 @@ void TShellTreeView::ListChildren(HTREEITEM node) {
     SFGAOF attributes = kFolder | kFileStream | SFGAO_HASSUBFOLDER;
     if (FAILED(folder->GetAttributesOf(1, &relative, &attributes))) continue;
     if ((attributes & kFolder) == 0 || (attributes & kFileStream) != 0) continue;
-    children.push_back(
-        TChild{record->Item.Append(relative), (attributes & SFGAO_HASSUBFOLDER) != 0});
+    // Each child goes in at its place in the folder's own order: a binary insertion makes as
+    // few comparisons as a general sort, with much less code.
+    TChild entry{record->Item.Append(relative), (attributes & SFGAO_HASSUBFOLDER) != 0};
+    const auto place = std::upper_bound(
+        children.begin(), children.end(), entry, [folder](const TChild& a, const TChild& b) {
+          const HRESULT order = folder->CompareIDs(0, a.Item.Last(), b.Item.Last());
+          return SUCCEEDED(order) && static_cast<short>(HRESULT_CODE(order)) < 0;
+        });
+    children.insert(place, std::move(entry));
   }
-  std::sort(children.begin(), children.end(), [folder](const TChild& a, const TChild& b) {
-    const HRESULT order = folder->CompareIDs(0, a.Item.Last(), b.Item.Last());
-    return SUCCEEDED(order) && static_cast<short>(HRESULT_CODE(order)) < 0;
-  });
   for (TChild& child : children) AddNode(node, std::move(child.Item), child.HasChildren);
   if (children.empty()) {
     TVITEMW none{TVIF_CHILDREN | TVIF_HANDLE, node};

@@ -1,20 +1,18 @@
 #include "components/skin/QoSkinColors.h"
 
-#include "core/StringList.h"
-
 namespace {
 
 // A property whose stored-form default is its initial value.
 template <typename G>
-constexpr TQoColorField<G> P(TColor G::*field, const wchar_t* name, TColor initial) {
-  return TQoColorField<G>{field, TQoColorInfo{name, initial, initial}};
+constexpr TQoColorField P(TColor G::*field, const wchar_t* name, TColor initial) {
+  return TQoColorField{static_cast<TColor TQoColorGroup::*>(field), {name, initial, initial}};
 }
 
 // A property whose stored-form default differs from its initial value.
 template <typename G>
-constexpr TQoColorField<G> P(TColor G::*field, const wchar_t* name, TColor initial,
-                             TColor storedDefault) {
-  return TQoColorField<G>{field, TQoColorInfo{name, initial, storedDefault}};
+constexpr TQoColorField P(TColor G::*field, const wchar_t* name, TColor initial,
+                          TColor storedDefault) {
+  return TQoColorField{static_cast<TColor TQoColorGroup::*>(field), {name, initial, storedDefault}};
 }
 
 constexpr TColor C(uint8_t r, uint8_t g, uint8_t b) {
@@ -46,14 +44,7 @@ void TQoColorGroup::Reset() {
   for (size_t i = 0; i < Count(); ++i) SetValue(i, Info(i).Initial);
 }
 
-int TQoColorGroup::IndexOf(const String& name) const {
-  for (size_t i = 0; i < Count(); ++i) {
-    if (SameTextAscii(name, Info(i).Name)) return static_cast<int>(i);
-  }
-  return -1;
-}
-
-const TQoColorField<A> A::Fields[13] = {
+const TQoColorField A::Fields[13] = {
     P(&A::Border, L"Border", C(165, 185, 231)),
     P(&A::BorderDisable, L"BorderDisable", C(173, 178, 181)),
     P(&A::BorderOn, L"BorderOn", C(60, 127, 177)),
@@ -69,7 +60,7 @@ const TQoColorField<A> A::Fields[13] = {
     P(&A::MarkDisable, L"MarkDisable", C(190, 190, 190)),
 };
 
-const TQoColorField<B> B::Fields[16] = {
+const TQoColorField B::Fields[16] = {
     P(&B::Border, L"Border", C(60, 127, 177)),
     P(&B::BorderDisable, L"BorderDisable", C(173, 178, 181)),
     P(&B::BorderOn, L"BorderOn", C(60, 127, 177)),
@@ -88,7 +79,7 @@ const TQoColorField<B> B::Fields[16] = {
     P(&B::TextPress, L"TextPress", C(0, 0, 0)),
 };
 
-const TQoColorField<K> K::Fields[17] = {
+const TQoColorField K::Fields[17] = {
     P(&K::Border, L"Border", C(142, 143, 143)),
     P(&K::BorderDisable, L"BorderDisable", C(177, 177, 177)),
     P(&K::BorderOn, L"BorderOn", C(85, 134, 163)),
@@ -108,25 +99,25 @@ const TQoColorField<K> K::Fields[17] = {
     P(&K::TextPress, L"TextPress", C(0, 0, 0)),
 };
 
-const TQoColorField<E> E::Fields[4] = {
+const TQoColorField E::Fields[4] = {
     P(&E::Border, L"Border", C(141, 159, 177)),
     P(&E::BorderDisable, L"BorderDisable", C(184, 191, 196)),
     P(&E::Face, L"Face", clWindow),
     P(&E::Text, L"Text", clWindowText),
 };
 
-const TQoColorField<F> F::Fields[1] = {
+const TQoColorField F::Fields[1] = {
     P(&F::Face, L"Face", C(235, 235, 235)),
 };
 
-const TQoColorField<G> G::Fields[4] = {
+const TQoColorField G::Fields[4] = {
     P(&G::Border, L"Border", C(185, 185, 185), C(174, 174, 174)),
     P(&G::BorderDisable, L"BorderDisable", C(184, 191, 196)),
     P(&G::Text, L"Text", C(82, 109, 207), C(62, 94, 202)),
     P(&G::TextDisable, L"TextDisable", C(131, 131, 131)),
 };
 
-const TQoColorField<H> H::Fields[12] = {
+const TQoColorField H::Fields[12] = {
     P(&H::Border, L"Border", C(141, 159, 177)),
     P(&H::Divider, L"Divider", C(179, 192, 207)),
     P(&H::Face, L"Face", C(211, 219, 233)),
@@ -141,11 +132,11 @@ const TQoColorField<H> H::Fields[12] = {
     P(&H::TextSelect, L"TextSelect", C(0, 0, 0)),
 };
 
-const TQoColorField<L> L::Fields[1] = {
+const TQoColorField L::Fields[1] = {
     P(&L::Text, L"Text", clWindowText),
 };
 
-const TQoColorField<M> M::Fields[12] = {
+const TQoColorField M::Fields[12] = {
     P(&M::BorderOn, L"BorderOn", C(141, 178, 227)),
     P(&M::BorderPress, L"BorderPress", C(79, 87, 96)),
     P(&M::Face, L"Face", C(191, 219, 255)),
@@ -160,7 +151,7 @@ const TQoColorField<M> M::Fields[12] = {
     P(&M::TextPress, L"TextPress", C(255, 255, 255)),
 };
 
-const TQoColorField<I> I::Fields[12] = {
+const TQoColorField I::Fields[12] = {
     P(&I::BorderOn, L"BorderOn", C(228, 191, 120)),
     P(&I::Face, L"Face", C(255, 255, 255)),
     P(&I::FaceOn, L"FaceOn", C(255, 214, 105)),
@@ -175,18 +166,18 @@ const TQoColorField<I> I::Fields[12] = {
     P(&I::TextOn, L"TextOn", C(0, 0, 0)),
 };
 
-const TQoColorField<PC> PC::Fields[2] = {
+const TQoColorField PC::Fields[2] = {
     P(&PC::Border, L"Border", C(137, 140, 149)),
     P(&PC::Face, L"Face", C(240, 240, 240)),
 };
 
-const TQoColorField<PB> PB::Fields[3] = {
+const TQoColorField PB::Fields[3] = {
     P(&PB::Border, L"Border", C(104, 104, 104)),
     P(&PB::Background, L"Background", C(255, 255, 255)),
     P(&PB::Bar, L"Bar", C(22, 171, 11)),
 };
 
-const TQoColorField<R> R::Fields[28] = {
+const TQoColorField R::Fields[28] = {
     P(&R::Back, L"Back", C(242, 242, 242)),
     P(&R::BackDisable, L"BackDisable", C(237, 237, 237)),
     P(&R::BackOn, L"BackOn", C(219, 246, 248)),
@@ -217,14 +208,14 @@ const TQoColorField<R> R::Fields[28] = {
     P(&R::TextPress, L"TextPress", C(0, 0, 0)),
 };
 
-const TQoColorField<S> S::Fields[4] = {
+const TQoColorField S::Fields[4] = {
     P(&S::Border, L"Border", C(104, 140, 175)),
     P(&S::Divider, L"Divider", C(211, 219, 233)),
     P(&S::Face, L"Face", C(249, 252, 253)),
     P(&S::Text, L"Text", clWindowText),
 };
 
-const TQoColorField<T> T::Fields[13] = {
+const TQoColorField T::Fields[13] = {
     P(&T::Border, L"Border", C(60, 127, 177)),
     P(&T::Face, L"Face", C(207, 207, 207)),
     P(&T::FaceDisable, L"FaceDisable", C(240, 240, 240)),
@@ -240,7 +231,7 @@ const TQoColorField<T> T::Fields[13] = {
     P(&T::TextSelect, L"TextSelect", C(0, 0, 0)),
 };
 
-const TQoColorField<TB> TB::Fields[3] = {
+const TQoColorField TB::Fields[3] = {
     P(&TB::Border, L"Border", C(60, 127, 177)),
     P(&TB::Divider, L"Divider", C(146, 167, 199)),
     P(&TB::Face, L"Face", C(228, 235, 237)),
@@ -248,75 +239,10 @@ const TQoColorField<TB> TB::Fields[3] = {
 
 // TQoSkinColors ----------------------------------------------------------------------------------
 
-TQoSkinColors::TQoSkinColors()
-    : FArrowBtn(std::make_unique<TQoArrowBtnColors>()),
-      FButton(std::make_unique<TQoButtonColors>()),
-      FCheck(std::make_unique<TQoCheckColors>()),
-      FEdit(std::make_unique<TQoEditColors>()),
-      FForm(std::make_unique<TQoFormColors>()),
-      FGroup(std::make_unique<TQoGroupColors>()),
-      FHeader(std::make_unique<TQoHeaderColors>()),
-      FLabels(std::make_unique<TQoLabelColors>()),
-      FMainMenu(std::make_unique<TQoMainMenuColors>()),
-      FMenuItem(std::make_unique<TQoMenuItemColors>()),
-      FPageControl(std::make_unique<TQoPageControlColors>()),
-      FProgressBar(std::make_unique<TQoProgressBarColors>()),
-      FRadioButton(std::make_unique<TQoRadioButtonColors>()),
-      FSpeedButton(std::make_unique<TQoSpeedButtonColors>()),
-      FStatusBar(std::make_unique<TQoStatusBarColors>()),
-      FTabButton(std::make_unique<TQoTabButtonColors>()),
-      FToolBar(std::make_unique<TQoToolBarColors>()) {}
+TQoSkinColors::TQoSkinColors() = default;
 
 TQoSkinColors::~TQoSkinColors() {
   if (gCurrent == this) gCurrent = nullptr;
-}
-
-std::vector<std::pair<const wchar_t*, TQoColorGroup*>> TQoSkinColors::Groups() const {
-  return {{L"ArrowBtn", FArrowBtn.get()},
-          {L"Button", FButton.get()},
-          {L"Check", FCheck.get()},
-          {L"Edit", FEdit.get()},
-          {L"Form", FForm.get()},
-          {L"Group", FGroup.get()},
-          {L"Header", FHeader.get()},
-          {L"Labels", FLabels.get()},
-          {L"MainMenu", FMainMenu.get()},
-          {L"MenuItem", FMenuItem.get()},
-          {L"PageControl", FPageControl.get()},
-          {L"ProgressBar", FProgressBar.get()},
-          {L"RadioButton", FRadioButton.get()},
-          {L"SpeedButton", FSpeedButton.get()},
-          {L"StatusBar", FStatusBar.get()},
-          {L"TabButton", FTabButton.get()},
-          {L"ToolBar", FToolBar.get()}};
-}
-
-std::vector<TQoStoredColor> TQoSkinColors::StoredValues(const String& path) const {
-  std::vector<TQoStoredColor> stored;
-  for (const auto& [groupName, group] : Groups()) {
-    for (size_t i = 0; i < group->Count(); ++i) {
-      if (group->Value(i) == group->Info(i).StoredDefault) continue;
-      stored.emplace_back(path + L"." + groupName + L"." + group->Info(i).Name, group->Value(i));
-    }
-  }
-  return stored;
-}
-
-bool TQoSkinColors::ReadStoredValue(const String& path, const String& name, TColor value) {
-  const String prefix = path + L".";
-  if (name.size() <= prefix.size() || !SameTextAscii(name.substr(0, prefix.size()), prefix))
-    return false;
-  const String rest = name.substr(prefix.size());
-  const size_t dot = rest.find(L'.');
-  if (dot == String::npos) return false;
-  for (const auto& [groupName, group] : Groups()) {
-    if (!SameTextAscii(rest.substr(0, dot), groupName)) continue;
-    const int index = group->IndexOf(rest.substr(dot + 1));
-    if (index < 0) return false;
-    group->SetValue(static_cast<size_t>(index), value);
-    return true;
-  }
-  return false;
 }
 
 TQoSkinColors* CurrentSkinColors() {

@@ -12,8 +12,6 @@
 // colour as it is". Portable; nothing raises.
 #pragma once
 
-#include <memory>
-#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -28,164 +26,159 @@ struct TQoColorInfo {
   TColor StoredDefault;
 };
 
-// A group of colours, seen through its list of properties.
+class TQoColorGroup;
+
+// A property of a group: its field (a field of the group's class, seen from the base) and info.
+struct TQoColorField {
+  TColor TQoColorGroup::*Field;
+  TQoColorInfo Info;
+};
+
+// A group of colours, seen through its list of properties (the group's table Fields).
 class TQoColorGroup : public TPersistent {
  public:
   // The properties in declaration order: Count() of them, each with its Info and Value.
-  virtual size_t Count() const = 0;
-  virtual const TQoColorInfo& Info(size_t index) const = 0;
-  virtual TColor Value(size_t index) const = 0;
-  virtual void SetValue(size_t index, TColor value) = 0;
+  size_t Count() const { return FCount; }
+  const TQoColorInfo& Info(size_t index) const { return FFields[index].Info; }
+  TColor Value(size_t index) const { return this->*FFields[index].Field; }
+  void SetValue(size_t index, TColor value) { this->*FFields[index].Field = value; }
   // Every property back to its initial value.
   void Reset();
   // The index of a property by name (ASCII case ignored), or -1.
   int IndexOf(const String& name) const;
+
+ protected:
+  template <size_t N>
+  explicit TQoColorGroup(const TQoColorField (&fields)[N]) : FFields(fields), FCount(N) {}
+
+ private:
+  const TQoColorField* FFields;
+  size_t FCount;
 };
 
-// The fields of group G with their properties, in declaration order.
-template <typename G>
-struct TQoColorField {
-  TColor G::*Field;
-  TQoColorInfo Info;
-};
-
-// Implements the property list of group G over its table G::Fields.
-template <typename G>
-class TQoColorGroupOf : public TQoColorGroup {
+class TQoArrowBtnColors : public TQoColorGroup {
  public:
-  size_t Count() const override { return std::size(G::Fields); }
-  const TQoColorInfo& Info(size_t index) const override { return G::Fields[index].Info; }
-  TColor Value(size_t index) const override {
-    return static_cast<const G&>(*this).*(G::Fields[index].Field);
-  }
-  void SetValue(size_t index, TColor value) override {
-    static_cast<G&>(*this).*(G::Fields[index].Field) = value;
-  }
-};
-
-class TQoArrowBtnColors : public TQoColorGroupOf<TQoArrowBtnColors> {
- public:
-  TQoArrowBtnColors() { Reset(); }
+  TQoArrowBtnColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, BorderDisable, BorderOn, BorderPress, Face, FaceDisable, FaceOn, FacePress, Light,
       LightOn, LightPress, Mark, MarkDisable;
-  static const TQoColorField<TQoArrowBtnColors> Fields[13];
+  static const TQoColorField Fields[13];
 };
 
-class TQoButtonColors : public TQoColorGroupOf<TQoButtonColors> {
+class TQoButtonColors : public TQoColorGroup {
  public:
-  TQoButtonColors() { Reset(); }
+  TQoButtonColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, BorderDisable, BorderOn, BorderPress, DefaultBorder, Face, FaceDisable, FaceOn,
       FacePress, Light, LightOn, LightPress, Text, TextDisable, TextOn, TextPress;
-  static const TQoColorField<TQoButtonColors> Fields[16];
+  static const TQoColorField Fields[16];
 };
 
-class TQoCheckColors : public TQoColorGroupOf<TQoCheckColors> {
+class TQoCheckColors : public TQoColorGroup {
  public:
-  TQoCheckColors() { Reset(); }
+  TQoCheckColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, BorderDisable, BorderOn, BorderPress, Face, FaceDisable, FaceOn, FacePress, Light,
       LightOn, LightPress, Mark, MarkDisable, Text, TextDisable, TextOn, TextPress;
-  static const TQoColorField<TQoCheckColors> Fields[17];
+  static const TQoColorField Fields[17];
 };
 
-class TQoEditColors : public TQoColorGroupOf<TQoEditColors> {
+class TQoEditColors : public TQoColorGroup {
  public:
-  TQoEditColors() { Reset(); }
+  TQoEditColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, BorderDisable, Face, Text;
-  static const TQoColorField<TQoEditColors> Fields[4];
+  static const TQoColorField Fields[4];
 };
 
-class TQoFormColors : public TQoColorGroupOf<TQoFormColors> {
+class TQoFormColors : public TQoColorGroup {
  public:
-  TQoFormColors() { Reset(); }
+  TQoFormColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Face;
-  static const TQoColorField<TQoFormColors> Fields[1];
+  static const TQoColorField Fields[1];
 };
 
-class TQoGroupColors : public TQoColorGroupOf<TQoGroupColors> {
+class TQoGroupColors : public TQoColorGroup {
  public:
-  TQoGroupColors() { Reset(); }
+  TQoGroupColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, BorderDisable, Text, TextDisable;
-  static const TQoColorField<TQoGroupColors> Fields[4];
+  static const TQoColorField Fields[4];
 };
 
-class TQoHeaderColors : public TQoColorGroupOf<TQoHeaderColors> {
+class TQoHeaderColors : public TQoColorGroup {
  public:
-  TQoHeaderColors() { Reset(); }
+  TQoHeaderColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, Divider, Face, FacePress, FaceSelect, IndexMark, Light, LightPress, LightSelect,
       Text, TextPress, TextSelect;
-  static const TQoColorField<TQoHeaderColors> Fields[12];
+  static const TQoColorField Fields[12];
 };
 
-class TQoLabelColors : public TQoColorGroupOf<TQoLabelColors> {
+class TQoLabelColors : public TQoColorGroup {
  public:
-  TQoLabelColors() { Reset(); }
+  TQoLabelColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Text;
-  static const TQoColorField<TQoLabelColors> Fields[1];
+  static const TQoColorField Fields[1];
 };
 
-class TQoMainMenuColors : public TQoColorGroupOf<TQoMainMenuColors> {
+class TQoMainMenuColors : public TQoColorGroup {
  public:
-  TQoMainMenuColors() { Reset(); }
+  TQoMainMenuColors() : TQoColorGroup(Fields) { Reset(); }
   TColor BorderOn, BorderPress, Face, FaceOn, FacePress, Light, LightOn, LightPress, Text,
       TextDisable, TextOn, TextPress;
-  static const TQoColorField<TQoMainMenuColors> Fields[12];
+  static const TQoColorField Fields[12];
 };
 
-class TQoMenuItemColors : public TQoColorGroupOf<TQoMenuItemColors> {
+class TQoMenuItemColors : public TQoColorGroup {
  public:
-  TQoMenuItemColors() { Reset(); }
+  TQoMenuItemColors() : TQoColorGroup(Fields) { Reset(); }
   TColor BorderOn, Face, FaceOn, Light, LightOn, Icon, IconLight, Line, Mark, Text, TextDisable,
       TextOn;
-  static const TQoColorField<TQoMenuItemColors> Fields[12];
+  static const TQoColorField Fields[12];
 };
 
-class TQoPageControlColors : public TQoColorGroupOf<TQoPageControlColors> {
+class TQoPageControlColors : public TQoColorGroup {
  public:
-  TQoPageControlColors() { Reset(); }
+  TQoPageControlColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, Face;
-  static const TQoColorField<TQoPageControlColors> Fields[2];
+  static const TQoColorField Fields[2];
 };
 
-class TQoProgressBarColors : public TQoColorGroupOf<TQoProgressBarColors> {
+class TQoProgressBarColors : public TQoColorGroup {
  public:
-  TQoProgressBarColors() { Reset(); }
+  TQoProgressBarColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, Background, Bar;
-  static const TQoColorField<TQoProgressBarColors> Fields[3];
+  static const TQoColorField Fields[3];
 };
 
-class TQoRadioButtonColors : public TQoColorGroupOf<TQoRadioButtonColors> {
+class TQoRadioButtonColors : public TQoColorGroup {
  public:
-  TQoRadioButtonColors() { Reset(); }
+  TQoRadioButtonColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Back, BackDisable, BackOn, BackPress, Border, BorderDisable, BorderOn, BorderPress, Face,
       FaceDisable, FaceOn, FacePress, Light, LightDisable, LightOn, LightPress, Mark, MarkDisable,
       MarkEye, MarkEyeDisable, SecBorder, SecBorderDisable, SecBorderOn, SecBorderPress, Text,
       TextDisable, TextOn, TextPress;
-  static const TQoColorField<TQoRadioButtonColors> Fields[28];
+  static const TQoColorField Fields[28];
 };
 
 // The same properties and initial values as the push buttons'.
 class TQoSpeedButtonColors : public TQoButtonColors {};
 
-class TQoStatusBarColors : public TQoColorGroupOf<TQoStatusBarColors> {
+class TQoStatusBarColors : public TQoColorGroup {
  public:
-  TQoStatusBarColors() { Reset(); }
+  TQoStatusBarColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, Divider, Face, Text;
-  static const TQoColorField<TQoStatusBarColors> Fields[4];
+  static const TQoColorField Fields[4];
 };
 
-class TQoTabButtonColors : public TQoColorGroupOf<TQoTabButtonColors> {
+class TQoTabButtonColors : public TQoColorGroup {
  public:
-  TQoTabButtonColors() { Reset(); }
+  TQoTabButtonColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, Face, FaceDisable, FaceOn, FaceSelect, Light, LightDisable, LightOn, LightSelect,
       Text, TextDisable, TextOn, TextSelect;
-  static const TQoColorField<TQoTabButtonColors> Fields[13];
+  static const TQoColorField Fields[13];
 };
 
-class TQoToolBarColors : public TQoColorGroupOf<TQoToolBarColors> {
+class TQoToolBarColors : public TQoColorGroup {
  public:
-  TQoToolBarColors() { Reset(); }
+  TQoToolBarColors() : TQoColorGroup(Fields) { Reset(); }
   TColor Border, Divider, Face;
-  static const TQoColorField<TQoToolBarColors> Fields[3];
+  static const TQoColorField Fields[3];
 };
 
 // A stored property: its dotted name under the scheme's path and its value.
@@ -193,30 +186,32 @@ using TQoStoredColor = std::pair<String, TColor>;
 
 class TQoSkinColors : public TPersistent {
  public:
-  // Creates the seventeen groups with their initial values.
+  // Holds the seventeen groups with their initial values.
   TQoSkinColors();
   ~TQoSkinColors() override;
 
-  TQoArrowBtnColors& ArrowBtn() { return *FArrowBtn; }
-  TQoButtonColors& Button() { return *FButton; }
-  TQoCheckColors& Check() { return *FCheck; }
-  TQoEditColors& Edit() { return *FEdit; }
-  TQoFormColors& Form() { return *FForm; }
-  TQoGroupColors& Group() { return *FGroup; }
-  TQoHeaderColors& Header() { return *FHeader; }
-  TQoLabelColors& Labels() { return *FLabels; }
-  TQoMainMenuColors& MainMenu() { return *FMainMenu; }
-  TQoMenuItemColors& MenuItem() { return *FMenuItem; }
-  TQoPageControlColors& PageControl() { return *FPageControl; }
-  TQoProgressBarColors& ProgressBar() { return *FProgressBar; }
-  TQoRadioButtonColors& RadioButton() { return *FRadioButton; }
-  TQoSpeedButtonColors& SpeedButton() { return *FSpeedButton; }
-  TQoStatusBarColors& StatusBar() { return *FStatusBar; }
-  TQoTabButtonColors& TabButton() { return *FTabButton; }
-  TQoToolBarColors& ToolBar() { return *FToolBar; }
+  TQoArrowBtnColors& ArrowBtn() { return FArrowBtn; }
+  TQoButtonColors& Button() { return FButton; }
+  TQoCheckColors& Check() { return FCheck; }
+  TQoEditColors& Edit() { return FEdit; }
+  TQoFormColors& Form() { return FForm; }
+  TQoGroupColors& Group() { return FGroup; }
+  TQoHeaderColors& Header() { return FHeader; }
+  TQoLabelColors& Labels() { return FLabels; }
+  TQoMainMenuColors& MainMenu() { return FMainMenu; }
+  TQoMenuItemColors& MenuItem() { return FMenuItem; }
+  TQoPageControlColors& PageControl() { return FPageControl; }
+  TQoProgressBarColors& ProgressBar() { return FProgressBar; }
+  TQoRadioButtonColors& RadioButton() { return FRadioButton; }
+  TQoSpeedButtonColors& SpeedButton() { return FSpeedButton; }
+  TQoStatusBarColors& StatusBar() { return FStatusBar; }
+  TQoTabButtonColors& TabButton() { return FTabButton; }
+  TQoToolBarColors& ToolBar() { return FToolBar; }
 
+  // The stored form (QoSkinColorsStored.cpp, apart so that programs which only paint with a
+  // scheme do not link it).
   // The groups by their published names, in publishing order.
-  std::vector<std::pair<const wchar_t*, TQoColorGroup*>> Groups() const;
+  std::vector<std::pair<const wchar_t*, TQoColorGroup*>> Groups();
   // What a stored form holds of this scheme under path ("Colors"): every property that differs
   // from its stored-form default, as "Colors.Group.Property", in publishing order.
   std::vector<TQoStoredColor> StoredValues(const String& path) const;
@@ -225,23 +220,23 @@ class TQoSkinColors : public TPersistent {
   bool ReadStoredValue(const String& path, const String& name, TColor value);
 
  private:
-  std::unique_ptr<TQoArrowBtnColors> FArrowBtn;
-  std::unique_ptr<TQoButtonColors> FButton;
-  std::unique_ptr<TQoCheckColors> FCheck;
-  std::unique_ptr<TQoEditColors> FEdit;
-  std::unique_ptr<TQoFormColors> FForm;
-  std::unique_ptr<TQoGroupColors> FGroup;
-  std::unique_ptr<TQoHeaderColors> FHeader;
-  std::unique_ptr<TQoLabelColors> FLabels;
-  std::unique_ptr<TQoMainMenuColors> FMainMenu;
-  std::unique_ptr<TQoMenuItemColors> FMenuItem;
-  std::unique_ptr<TQoPageControlColors> FPageControl;
-  std::unique_ptr<TQoProgressBarColors> FProgressBar;
-  std::unique_ptr<TQoRadioButtonColors> FRadioButton;
-  std::unique_ptr<TQoSpeedButtonColors> FSpeedButton;
-  std::unique_ptr<TQoStatusBarColors> FStatusBar;
-  std::unique_ptr<TQoTabButtonColors> FTabButton;
-  std::unique_ptr<TQoToolBarColors> FToolBar;
+  TQoArrowBtnColors FArrowBtn;
+  TQoButtonColors FButton;
+  TQoCheckColors FCheck;
+  TQoEditColors FEdit;
+  TQoFormColors FForm;
+  TQoGroupColors FGroup;
+  TQoHeaderColors FHeader;
+  TQoLabelColors FLabels;
+  TQoMainMenuColors FMainMenu;
+  TQoMenuItemColors FMenuItem;
+  TQoPageControlColors FPageControl;
+  TQoProgressBarColors FProgressBar;
+  TQoRadioButtonColors FRadioButton;
+  TQoSpeedButtonColors FSpeedButton;
+  TQoStatusBarColors FStatusBar;
+  TQoTabButtonColors FTabButton;
+  TQoToolBarColors FToolBar;
 };
 
 // The scheme all skin painting uses: the last one made current, or null. A scheme that is

@@ -1,5 +1,7 @@
 #include "components/skin/SkinMenus.h"
 
+#include <memory>
+
 #include "components/skin/QoSkinColors.h"
 #include "components/skin/SkinGradient.h"
 #include "ui/Forms.h"
@@ -18,9 +20,11 @@ bool IsBarItem(const TMenuItem& item) {
 // The scheme to draw with: the current one, or the initial colours when no skin made one current
 // (a skin destroyed before the menus it drew).
 TQoSkinColors& SchemeColors() {
-  static TQoSkinColors initial;
   TQoSkinColors* current = CurrentSkinColors();
-  return current != nullptr ? *current : initial;
+  if (current != nullptr) return *current;
+  // Made on first use (not a static object: that would be stored in the program's data).
+  static const std::unique_ptr<TQoSkinColors> initial = std::make_unique<TQoSkinColors>();
+  return *initial;
 }
 
 void Shrink(RECT& r, int dx, int dy) {
