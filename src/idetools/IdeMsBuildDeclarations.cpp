@@ -44,7 +44,7 @@ void TIdeMsBuildEvaluation::EvaluateTarget(TXmlNode& target) {
                            L"Outputs", L"BeforeTargets", L"AfterTargets", L"KeepDuplicateOutputs"});
   TIdeMsBuildTarget result;
   result.Name = Evaluated(target, L"Name");
-  if (result.Name.empty()) throw EIdeMsBuildError(L"Missing target name");
+  if (result.Name.empty()) RaiseMsBuildError(L"Missing target name");
   result.DependsOnTargets = Evaluated(target, L"DependsOnTargets");
   result.Returns = Evaluated(target, L"Returns");
   result.Inputs = Evaluated(target, L"Inputs");
@@ -85,9 +85,9 @@ void TIdeMsBuildEvaluation::EvaluateTask(TXmlNode& task, TIdeMsBuildTarget& into
     TIdeMsBuildTaskOutput entry{Evaluated(*output, L"TaskParameter"),
                                 Evaluated(*output, L"PropertyName"),
                                 Evaluated(*output, L"ItemName")};
-    if (entry.TaskParameter.empty()) throw EIdeMsBuildError(L"Missing task parameter");
+    if (entry.TaskParameter.empty()) RaiseMsBuildError(L"Missing task parameter");
     if (entry.PropertyName.empty() && entry.ItemName.empty())
-      throw EIdeMsBuildError(L"Missing output name");
+      RaiseMsBuildError(L"Missing output name");
     result.Outputs.push_back(std::move(entry));
   }
   into.Tasks.push_back(std::move(result));
@@ -110,9 +110,9 @@ void TIdeMsBuildEvaluation::EvaluateUsingTask(TXmlNode& usingTask) {
   result.TaskFactory = Evaluated(usingTask, L"TaskFactory");
   result.AssemblyName = Evaluated(usingTask, L"AssemblyName");
   result.AssemblyFile = Evaluated(usingTask, L"AssemblyFile");
-  if (result.TaskName.empty()) throw EIdeMsBuildError(L"Missing task name");
+  if (result.TaskName.empty()) RaiseMsBuildError(L"Missing task name");
   if (result.AssemblyName.empty() && result.AssemblyFile.empty())
-    throw EIdeMsBuildError(L"Missing assembly");
+    RaiseMsBuildError(L"Missing assembly");
   for (TXmlNode* child : ChildElements(usingTask)) {
     if (child->Name() == L"ParameterGroup") {
       CheckAttributes(*child, {});

@@ -36,9 +36,9 @@ using TDelphiCompilerFactory = decltype(&NewDelphiCompiler<TIdeDCC32>);
 // A Delphi compiler driver with the installation's folders for the platform, created on the
 // first call; "<exe> not found" without the tool.
 TIdeDCC32& DelphiCompilerOnFirstUse(std::unique_ptr<TIdeDCC32>& driver,
-                                    TIdeBorRADToolInstallation& installation,
-                                    TCommandLineTool tool, const wchar_t* exeName,
-                                    TIdeBDSPlatform platform, TDelphiCompilerFactory create) {
+                                    TIdeBorRADToolInstallation& installation, TCommandLineTool tool,
+                                    const wchar_t* exeName, TIdeBDSPlatform platform,
+                                    TDelphiCompilerFactory create) {
   if (!driver) {
     if (!installation.CommandLineTools().Contains(tool)) RaiseToolNotFound(exeName);
     driver = create(installation, installation.GetDCPOutputPath(platform),
