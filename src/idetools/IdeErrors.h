@@ -26,8 +26,10 @@ class EIdeMsBuildError : public Exception {
   using Exception::Exception;
 };
 
-// Raise EIdeMsBuildError with the text as it stands, or with Format(format, args). Out of line,
-// so that each raising site of the evaluator stays a call.
+// Raise the error with the text as it stands, or with Format(format, args). Out of line, so that
+// each raising site stays a call.
+[[noreturn]] void RaiseBorRADError(std::wstring_view message);
+[[noreturn]] void RaiseBorRADError(std::wstring_view format, std::initializer_list<FormatArg> args);
 [[noreturn]] void RaiseMsBuildError(std::wstring_view message);
 [[noreturn]] void RaiseMsBuildError(std::wstring_view format,
                                     std::initializer_list<FormatArg> args);

@@ -26,8 +26,7 @@ bool TIdeBorRADToolInstallation::RunInstall(const wchar_t* FirstLine, const Stri
     info.Description = BaseName(Source);
   else
     info = ReadPackageSourceInfo(Source);
-  if (CheckRunOnly && info.RunOnly)
-    throw EIdeBorRADException(L"A run-only package cannot be installed");
+  if (CheckRunOnly && info.RunOnly) RaiseBorRADError(L"A run-only package cannot be installed");
   bool result = (this->*Build)(Source, OutputDir, ThirdDir);
   if (result) result = (this->*Register)(ProjectBinaryPath(OutputDir, Source), info.Description);
   EmitLine(LastLine);

@@ -5,16 +5,12 @@
 
 namespace {
 
-[[noreturn]] void RaiseToolNotFound(const wchar_t* exeName) {
-  throw EIdeBorRADException(Format(L"%s not found", {exeName}));
-}
-
 // The driver, created by create on the first call; "<exe> not found" without the tool.
 template <typename TDriver, typename TCreate>
 TDriver& DriverOnFirstUse(std::unique_ptr<TDriver>& driver, bool found, const wchar_t* exeName,
                           TCreate create) {
   if (!driver) {
-    if (!found) RaiseToolNotFound(exeName);
+    if (!found) RaiseBorRADError(L"%s not found", {exeName});
     driver = create();
   }
   return *driver;
@@ -40,7 +36,8 @@ TIdeDCC32& DelphiCompilerOnFirstUse(std::unique_ptr<TIdeDCC32>& driver,
                                     const wchar_t* exeName, TIdeBDSPlatform platform,
                                     TDelphiCompilerFactory create) {
   if (!driver) {
-    if (!installation.CommandLineTools().Contains(tool)) RaiseToolNotFound(exeName);
+    if (!installation.CommandLineTools().Contains(tool))
+      RaiseBorRADError(L"%s not found", {exeName});
     driver = create(installation, installation.GetDCPOutputPath(platform),
                     installation.GetLibFolderName(platform),
                     installation.GetLibDebugFolderName(platform),
