@@ -5,6 +5,37 @@
 #include "core/Format.h"
 #include "platform/Files.h"
 
+namespace {
+
+// The attributes of a Target element after its Name, each kept evaluated in its field.
+struct TTargetAttribute {
+  const wchar_t* Name;
+  String TIdeMsBuildTarget::*Field;
+};
+constexpr TTargetAttribute kTargetAttributes[] = {
+    {L"DependsOnTargets", &TIdeMsBuildTarget::DependsOnTargets},
+    {L"Returns", &TIdeMsBuildTarget::Returns},
+    {L"Inputs", &TIdeMsBuildTarget::Inputs},
+    {L"Outputs", &TIdeMsBuildTarget::Outputs},
+    {L"BeforeTargets", &TIdeMsBuildTarget::BeforeTargets},
+    {L"AfterTargets", &TIdeMsBuildTarget::AfterTargets},
+    {L"KeepDuplicateOutputs", &TIdeMsBuildTarget::KeepDuplicateOutputs},
+};
+
+// The attributes of a UsingTask element, each kept evaluated in its field.
+struct TUsingTaskAttribute {
+  const wchar_t* Name;
+  String TIdeMsBuildUsingTask::*Field;
+};
+constexpr TUsingTaskAttribute kUsingTaskAttributes[] = {
+    {L"TaskName", &TIdeMsBuildUsingTask::TaskName},
+    {L"TaskFactory", &TIdeMsBuildUsingTask::TaskFactory},
+    {L"AssemblyName", &TIdeMsBuildUsingTask::AssemblyName},
+    {L"AssemblyFile", &TIdeMsBuildUsingTask::AssemblyFile},
+};
+
+}  // namespace
+
 void TIdeMsBuildEvaluation::EvaluateItemGroup(TXmlNode& group, std::vector<TIdeMsBuildItem>& into) {
   CheckAttributes(group, {L"Condition"});
   if (!ConditionHolds(group)) return;
@@ -45,13 +76,8 @@ void TIdeMsBuildEvaluation::EvaluateTarget(TXmlNode& target) {
   TIdeMsBuildTarget result;
   result.Name = Evaluated(target, L"Name");
   if (result.Name.empty()) RaiseMsBuildError(L"Missing target name");
-  result.DependsOnTargets = Evaluated(target, L"DependsOnTargets");
-  result.Returns = Evaluated(target, L"Returns");
-  result.Inputs = Evaluated(target, L"Inputs");
-  result.Outputs = Evaluated(target, L"Outputs");
-  result.BeforeTargets = Evaluated(target, L"BeforeTargets");
-  result.AfterTargets = Evaluated(target, L"AfterTargets");
-  result.KeepDuplicateOutputs = Evaluated(target, L"KeepDuplicateOutputs");
+  for (const TTargetAttribute& attribute : kTargetAttributes)
+    result.*attribute.Field = Evaluated(target, attribute.Name);
   result.ConditionHolds = ConditionHolds(target);
   if (result.ConditionHolds) {
     for (TXmlNode* child : ChildElements(target)) {
@@ -106,10 +132,8 @@ void TIdeMsBuildEvaluation::EvaluateUsingTask(TXmlNode& usingTask) {
                   {L"Condition", L"TaskName", L"TaskFactory", L"AssemblyName", L"AssemblyFile"});
   if (!ConditionHolds(usingTask)) return;
   TIdeMsBuildUsingTask result;
-  result.TaskName = Evaluated(usingTask, L"TaskName");
-  result.TaskFactory = Evaluated(usingTask, L"TaskFactory");
-  result.AssemblyName = Evaluated(usingTask, L"AssemblyName");
-  result.AssemblyFile = Evaluated(usingTask, L"AssemblyFile");
+  for (const TUsingTaskAttribute& attribute : kUsingTaskAttributes)
+    result.*attribute.Field = Evaluated(usingTask, attribute.Name);
   if (result.TaskName.empty()) RaiseMsBuildError(L"Missing task name");
   if (result.AssemblyName.empty() && result.AssemblyFile.empty())
     RaiseMsBuildError(L"Missing assembly");
