@@ -1,7 +1,5 @@
 #include "StringList.h"
 
-#include <algorithm>
-
 #include "Exception.h"
 #include "Format.h"
 
@@ -114,15 +112,4 @@ void TStringList::SetText(const String& text) {
     }
     start = end + 1;
   }
-}
-
-void TStringList::Sort() {
-  std::stable_sort(FItems.begin(), FItems.end(), [](const String& a, const String& b) {
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-      const wchar_t x = AsciiUpper(a[i]), y = AsciiUpper(b[i]);
-      if (x != y) return x < y;
-    }
-    return a.size() < b.size();
-  });
 }

@@ -31,7 +31,6 @@ class TStringList {
   String Text() const;
   void SetText(const String& text);
 
-  void Sort();
   const std::vector<String>& Items() const { return FItems; }
 
  private:
