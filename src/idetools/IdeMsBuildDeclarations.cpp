@@ -7,12 +7,15 @@
 
 namespace {
 
-// The attributes of a Target element after its Name, each kept evaluated in its field.
-struct TTargetAttribute {
+// An attribute of an element, kept evaluated in a text field of the record made from it.
+template <typename TRecord>
+struct TAttributeField {
   const wchar_t* Name;
-  String TIdeMsBuildTarget::*Field;
+  String TRecord::*Field;
 };
-constexpr TTargetAttribute kTargetAttributes[] = {
+
+// The attributes of a Target element after its Name.
+constexpr TAttributeField<TIdeMsBuildTarget> kTargetAttributes[] = {
     {L"DependsOnTargets", &TIdeMsBuildTarget::DependsOnTargets},
     {L"Returns", &TIdeMsBuildTarget::Returns},
     {L"Inputs", &TIdeMsBuildTarget::Inputs},
@@ -22,12 +25,8 @@ constexpr TTargetAttribute kTargetAttributes[] = {
     {L"KeepDuplicateOutputs", &TIdeMsBuildTarget::KeepDuplicateOutputs},
 };
 
-// The attributes of a UsingTask element, each kept evaluated in its field.
-struct TUsingTaskAttribute {
-  const wchar_t* Name;
-  String TIdeMsBuildUsingTask::*Field;
-};
-constexpr TUsingTaskAttribute kUsingTaskAttributes[] = {
+// The attributes of a UsingTask element.
+constexpr TAttributeField<TIdeMsBuildUsingTask> kUsingTaskAttributes[] = {
     {L"TaskName", &TIdeMsBuildUsingTask::TaskName},
     {L"TaskFactory", &TIdeMsBuildUsingTask::TaskFactory},
     {L"AssemblyName", &TIdeMsBuildUsingTask::AssemblyName},
@@ -76,7 +75,7 @@ void TIdeMsBuildEvaluation::EvaluateTarget(TXmlNode& target) {
   TIdeMsBuildTarget result;
   result.Name = Evaluated(target, L"Name");
   if (result.Name.empty()) RaiseMsBuildError(L"Missing target name");
-  for (const TTargetAttribute& attribute : kTargetAttributes)
+  for (const auto& attribute : kTargetAttributes)
     result.*attribute.Field = Evaluated(target, attribute.Name);
   result.ConditionHolds = ConditionHolds(target);
   if (result.ConditionHolds) {
@@ -132,7 +131,7 @@ void TIdeMsBuildEvaluation::EvaluateUsingTask(TXmlNode& usingTask) {
                   {L"Condition", L"TaskName", L"TaskFactory", L"AssemblyName", L"AssemblyFile"});
   if (!ConditionHolds(usingTask)) return;
   TIdeMsBuildUsingTask result;
-  for (const TUsingTaskAttribute& attribute : kUsingTaskAttributes)
+  for (const auto& attribute : kUsingTaskAttributes)
     result.*attribute.Field = Evaluated(usingTask, attribute.Name);
   if (result.TaskName.empty()) RaiseMsBuildError(L"Missing task name");
   if (result.AssemblyName.empty() && result.AssemblyFile.empty())
