@@ -8,6 +8,7 @@ jobs="${QRV_JOBS:-$(nproc)}"
 [ $# -gt 0 ] || set -- native win64 win32
 for preset in "$@"; do
   echo "== build $preset"
-  cmake --preset "$preset" >/dev/null
+  # A folder whose configuration no longer fits (its compiler changed) is configured afresh.
+  cmake --preset "$preset" >/dev/null 2>&1 || cmake --preset "$preset" --fresh >/dev/null
   cmake --build "build/$preset" -j "$jobs"
 done
