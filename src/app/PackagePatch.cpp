@@ -1,6 +1,6 @@
 #include "app/PackagePatch.h"
 
-#include <algorithm>
+#include <vector>
 
 #include "components/QoFindFile.h"
 #include "core/LibFunctions.h"
@@ -31,10 +31,15 @@ void ReplaceFirstInLines(TStringList& lines, const String& find, const String& r
   lines.SetText(ReplaceOccurrences(lines.Text(), find, replacement, 1));
 }
 
+// A stable sort by insertion: each name goes after every name that does not sort after it. The
+// list holds a package's few resource files.
 void SortIgnoringCase(TStringList& list) {
-  std::vector<String> names = list.Items();
-  std::stable_sort(names.begin(), names.end(),
-                   [](const String& a, const String& b) { return CompareTextLocale(a, b) < 0; });
+  std::vector<String> names;
+  for (const String& name : list.Items()) {
+    size_t at = names.size();
+    while (at > 0 && CompareTextLocale(names[at - 1], name) > 0) --at;
+    names.insert(names.begin() + static_cast<std::ptrdiff_t>(at), name);
+  }
   list.Clear();
   for (const String& name : names) list.Add(name);
 }

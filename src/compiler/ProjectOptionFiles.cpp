@@ -50,22 +50,32 @@ String BdsProjPersonality(const TXmlNode& root) {
   return String();
 }
 
+// A text option of a project option file: its name (".bdsproj") or section and key (".dof").
+struct TOptionFileEntry {
+  const wchar_t* Section;
+  const wchar_t* Name;
+  String TProjectOptions::*Field;
+};
+constexpr TOptionFileEntry kDirectoryOptions[] = {
+    {L"Directories", L"UnitOutputDir", &TProjectOptions::UnitOutputDir},
+    {L"Directories", L"SearchPath", &TProjectOptions::SearchPath},
+    {L"Linker", L"Packages", &TProjectOptions::DynamicPackages},
+    {L"Directories", L"Conditionals", &TProjectOptions::Conditionals},
+};
+
 void ReadBdsProjDirectories(const TXmlNode& directories, TProjectOptions& options) {
   for (const TXmlNode* entry : ElementsNamed(directories, L"Directories")) {
     const String* name = AttributeIgnoringCase(*entry, L"Name");
     if (name == nullptr) continue;
     const String text = entry->Text();
-    if (SameTextAscii(*name, L"UnitOutputDir")) {
-      options.UnitOutputDir = text;
-    } else if (SameTextAscii(*name, L"SearchPath")) {
-      options.SearchPath = text;
-    } else if (SameTextAscii(*name, L"Packages")) {
-      options.DynamicPackages = text;
-    } else if (SameTextAscii(*name, L"Conditionals")) {
-      options.Conditionals = text;
-    } else if (SameTextAscii(*name, L"UsePackages")) {
-      options.UsePackages = TextToBoolean(text);
+    bool known = false;
+    for (const TOptionFileEntry& option : kDirectoryOptions) {
+      if (!known && SameTextAscii(*name, option.Name)) {
+        options.*option.Field = text;
+        known = true;
+      }
     }
+    if (!known && SameTextAscii(*name, L"UsePackages")) options.UsePackages = TextToBoolean(text);
     options.Namespace.clear();
   }
 }
@@ -91,11 +101,9 @@ bool TIdeDCC32::AddDOFOptions(const String& ProjectFileName, TProjectOptions& Pr
   const String fileName = ChangeFileExt(ProjectFileName, L".dof");
   if (!platform::FileExists(fileName)) return false;
   const platform::TIniFile dof(fileName);
-  ProjectOptions.SearchPath = dof.ReadString(L"Directories", L"SearchPath", String());
-  ProjectOptions.UnitOutputDir = dof.ReadString(L"Directories", L"UnitOutputDir", String());
-  ProjectOptions.Conditionals = dof.ReadString(L"Directories", L"Conditionals", String());
+  for (const TOptionFileEntry& option : kDirectoryOptions)
+    ProjectOptions.*option.Field = dof.ReadString(option.Section, option.Name, String());
   ProjectOptions.UsePackages = dof.ReadString(L"Compiler", L"PackageNoLink", String()) == L"1";
-  ProjectOptions.DynamicPackages = dof.ReadString(L"Linker", L"Packages", String());
   ProjectOptions.Namespace.clear();
   return true;
 }

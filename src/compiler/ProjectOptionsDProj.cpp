@@ -20,6 +20,19 @@ String PersonalityOf(const TIdeMsBuildParser& parser) {
   return personality != nullptr ? personality->Text() : String();
 }
 
+// The ".dproj" properties read into the options, in order.
+struct TDProjProperty {
+  const wchar_t* Name;
+  String TProjectOptions::*Field;
+};
+constexpr TDProjProperty kDProjProperties[] = {
+    {L"DCC_UsePackage", &TProjectOptions::DynamicPackages},
+    {L"DCC_DcuOutput", &TProjectOptions::UnitOutputDir},
+    {L"DCC_UnitSearchPath", &TProjectOptions::SearchPath},
+    {L"DCC_Define", &TProjectOptions::Conditionals},
+    {L"DCC_Namespace", &TProjectOptions::Namespace},
+};
+
 }  // namespace
 
 bool TIdeDCC32::AddDProjOptions(const String& ProjectFileName, TProjectOptions& ProjectOptions) {
@@ -35,11 +48,8 @@ bool TIdeDCC32::AddDProjOptions(const String& ProjectFileName, TProjectOptions& 
   parser.Parse();
   if (!IsDelphiPersonality(PersonalityOf(parser))) return true;
   const TIdeMsBuildProperties& properties = parser.Properties();
-  ProjectOptions.DynamicPackages = properties.Values(L"DCC_UsePackage");
+  for (const TDProjProperty& property : kDProjProperties)
+    ProjectOptions.*property.Field = properties.Values(property.Name);
   ProjectOptions.UsePackages = !ProjectOptions.DynamicPackages.empty();
-  ProjectOptions.UnitOutputDir = properties.Values(L"DCC_DcuOutput");
-  ProjectOptions.SearchPath = properties.Values(L"DCC_UnitSearchPath");
-  ProjectOptions.Conditionals = properties.Values(L"DCC_Define");
-  ProjectOptions.Namespace = properties.Values(L"DCC_Namespace");
   return true;
 }

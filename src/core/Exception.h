@@ -10,6 +10,9 @@
 class Exception : public std::exception {
  public:
   explicit Exception(String message);
+  // Defined out of line: one copy of the destructor, the virtual table and the type information
+  // serves every file that raises or handles an error.
+  ~Exception() override;
   const String& Message() const { return FMessage; }
   const char* what() const noexcept override { return FWhat.c_str(); }
 

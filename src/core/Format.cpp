@@ -17,7 +17,7 @@ struct Directive {
 
 class Formatter {
  public:
-  Formatter(const String& format, std::initializer_list<FormatArg> args)
+  Formatter(std::wstring_view format, std::initializer_list<FormatArg> args)
       : FFormat(format), FArgs(args) {}
 
   String Run() {
@@ -41,7 +41,7 @@ class Formatter {
 
  private:
   [[noreturn]] void Fail() const {
-    throw EConvertError(L"Format '" + FFormat + L"' invalid or incompatible with argument");
+    throw EConvertError(L"Format '" + String(FFormat) + L"' invalid or incompatible with argument");
   }
 
   const FormatArg& NextArg() {
@@ -229,14 +229,14 @@ class Formatter {
     }
   }
 
-  const String& FFormat;
+  std::wstring_view FFormat;
   std::initializer_list<FormatArg> FArgs;
   size_t FNext = 0;
 };
 
 }  // namespace
 
-String Format(const String& format, std::initializer_list<FormatArg> args) {
+String Format(std::wstring_view format, std::initializer_list<FormatArg> args) {
   return Formatter(format, args).Run();
 }
 

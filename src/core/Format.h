@@ -31,7 +31,8 @@ class FormatArg {
   std::variant<int64_t, uint64_t, double, std::wstring_view> FValue;
 };
 
-String Format(const String& format, std::initializer_list<FormatArg> args);
+// The format is a view, so that a literal format makes no temporary text at each call.
+String Format(std::wstring_view format, std::initializer_list<FormatArg> args);
 
 // The decimal text of a number, as %d gives it (std::to_wstring would link the C library's whole
 // printf into the Windows program).

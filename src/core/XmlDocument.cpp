@@ -48,7 +48,7 @@ void TXmlNode::RemoveChild(size_t index) {
     FChildren.erase(FChildren.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-void TXmlNode::RemoveChildren(const std::function<bool(const TXmlNode&)>& remove) {
+void TXmlNode::RemoveChildren(bool (*remove)(const TXmlNode&)) {
   std::erase_if(FChildren, [&](const std::unique_ptr<TXmlNode>& child) { return remove(*child); });
 }
 

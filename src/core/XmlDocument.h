@@ -10,7 +10,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -79,7 +78,7 @@ class TXmlNode {
   TXmlNode& AppendElement(const String& name);
   void RemoveChild(size_t index);
   // Removes every child for which remove returns true, keeping the others in order.
-  void RemoveChildren(const std::function<bool(const TXmlNode&)>& remove);
+  void RemoveChildren(bool (*remove)(const TXmlNode&));
   // The first child element of that name (compared with case), or nullptr.
   TXmlNode* FirstElement(const String& name) const;
 

@@ -51,8 +51,9 @@ class TXmlReader {
     return FText.compare(FPos, wcslen(literal), literal) == 0;
   }
 
-  [[noreturn]] void Fail(const String& reason) const { FailAt(FPos, reason); }
-  [[noreturn]] void FailAt(size_t position, const String& reason) const {
+  // The reason is a view, so that a literal reason makes no temporary text at each call.
+  [[noreturn]] void Fail(std::wstring_view reason) const { FailAt(FPos, reason); }
+  [[noreturn]] void FailAt(size_t position, std::wstring_view reason) const {
     int line = 1;
     int column = 1;
     for (size_t i = 0; i < position && i < FText.size(); ++i) {
@@ -63,7 +64,7 @@ class TXmlReader {
         ++column;
       }
     }
-    throw EXmlError(reason, line, column);
+    throw EXmlError(String(reason), line, column);
   }
 
   void CheckCharacters() const {

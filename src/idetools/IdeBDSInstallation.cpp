@@ -75,10 +75,9 @@ bool TIdeBDSInstallation::GetValid() const {
 
 void TIdeBDSInstallation::EnsureMsBuildSupported() const {
   if (IDEVersionNumber() < 5) {
-    throw EIdeBorRADException(
-        Format(L"Query of RsVars for %s %d reported the following error \"%s\"",
-               {BDSProductName(IDEVersionNumber()), IDEVersionNumber(),
-                L"MSBuild is not supported by this IDE"}));
+    RaiseBorRADError(L"Query of RsVars for %s %d reported the following error \"%s\"",
+                     {BDSProductName(IDEVersionNumber()), IDEVersionNumber(),
+                      L"MSBuild is not supported by this IDE"});
   }
 }
 

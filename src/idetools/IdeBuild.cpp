@@ -17,7 +17,7 @@ bool IsCppSource(const String& fileName, const wchar_t* cppExtension,
   const String extension = ExtractFileExt(fileName);
   if (SameTextAscii(extension, cppExtension)) return true;
   if (SameTextAscii(extension, delphiExtension)) return false;
-  throw EIdeBorRADException(Format(message, {extension}));
+  RaiseBorRADError(message, {extension});
 }
 
 const wchar_t* const kPackageExtensionMessage = L"%s not a known package extension";
@@ -50,7 +50,7 @@ bool TIdeBorRADToolInstallation::BuildDelphiPackage(const String& PackageName,
                                                     const String& ExtraOptions) {
   EmitLine(Format(L"Compiling package %s", {PackageName}));
   if (!SameTextAscii(ExtractFileExt(PackageName), L".dpk"))
-    throw EIdeBorRADException(Format(L"%s not a Delphi package source file", {PackageName}));
+    RaiseBorRADError(L"%s not a Delphi package source file", {PackageName});
   const String options = FMapCreate ? ExtraOptions + L" -GD" : ExtraOptions;
   bool ok = DCC().MakePackage(PackageName, BPLPath, DCPPath, options, false);
   if (ok) ok = ProcessDebugInfo(ProjectBinaryPath(BPLPath, PackageName));
@@ -63,7 +63,7 @@ bool TIdeBorRADToolInstallation::BuildDelphiProject(const String& ProjectName,
                                                     const String& DcpSearchPath) {
   EmitLine(Format(L"Compiling project %s", {ProjectName}));
   if (!SameTextAscii(ExtractFileExt(ProjectName), L".dpr"))
-    throw EIdeBorRADException(Format(L"%s not a Delphi project source file", {ProjectName}));
+    RaiseBorRADError(L"%s not a Delphi project source file", {ProjectName});
   const String options = FMapCreate ? String(L" -GD") : String();
   bool ok = DCC().MakeProject(ProjectName, OutputDir, DcpSearchPath, options, false);
   if (ok) ok = ProcessDebugInfo(ProjectBinaryPath(OutputDir, ProjectName));
@@ -76,7 +76,7 @@ bool TIdeBorRADToolInstallation::BuildCppSource(const String& SourceName, const 
                                                 const wchar_t* FirstLine) {
   EmitLine(Format(FirstLine, {SourceName}));
   if (!SameTextAscii(ExtractFileExt(SourceName), Extension))
-    throw EIdeBorRADException(Format(KindMessage, {SourceName}));
+    RaiseBorRADError(KindMessage, {SourceName});
   const TCurrentFolderChange folder(ExtractFilePath(SourceName) + L".");
   const String makefile = WithoutQuotes(ChangeFileExt(SourceName, L".mak"));
   bool ok = true;
@@ -85,7 +85,7 @@ bool TIdeBorRADToolInstallation::BuildCppSource(const String& SourceName, const 
     ok =
         converter.Execute(JoinedBySpaces(converter.Options()) + L" " + ExtractFileName(SourceName));
   } else if (!platform::FileExists(makefile)) {
-    throw EIdeBorRADException(Format(L"%s not found", {makefile}));
+    RaiseBorRADError(L"%s not found", {makefile});
   }
   if (ok) {
     TIdeBorlandMake& make = Make();
@@ -113,10 +113,10 @@ bool TIdeBorRADToolInstallation::BuildCppProject(const String& ProjectName, cons
 
 bool TIdeBorRADToolInstallation::ProcessDebugInfo(const String& BinaryFileName) {
   if (!FDbgInfoCreate) return true;
-  throw EIdeBorRADException(
-      Format(L"Cannot create debug information for %s: converting map files into debug "
-             L"information is not supported",
-             {BinaryFileName}));
+  RaiseBorRADError(
+      L"Cannot create debug information for %s: converting map files into debug "
+      L"information is not supported",
+      {BinaryFileName});
 }
 
 bool TIdeBorRADToolInstallation::CompilePackage(const String& PackageName, const String& BPLPath,
@@ -192,7 +192,6 @@ bool TIdeBDSInstallation::BuildDelphiPackage(const String& PackageName, const St
 
 void TIdeBDSInstallation::SetDualPackageInstallation(bool Value) {
   if (Value && !Personalities().Contains(bpBCBuilder32))
-    throw EIdeBorRADException(
-        Format(L"This installation of %s doesn't support dual packages", {GetName()}));
+    RaiseBorRADError(L"This installation of %s doesn't support dual packages", {GetName()});
   FDualPackageInstallation = Value;
 }

@@ -7,10 +7,19 @@
 
 namespace {
 
-// Moves file aside to its ".bak" name, runs save, and removes the copy after it succeeded. When
-// save raises, the partly written file goes and the copy is put back before the error is raised
-// again. A copy that cannot be made raises EInOutError before anything is written.
-void SaveKeepingBackup(const String& file, const std::function<void()>& save) {
+// A document in a single-byte code page keeps its declaration: without a byte-order mark nothing
+// else tells a reader its encoding.
+bool NeedsDeclaration(const TIdeSimpleXML& xml) {
+  const uint32_t codePage = xml.SaveEncoding().CodePage;
+  return xml.HasDeclaration() && codePage != 65001 && codePage != 1200 && codePage != 1201;
+}
+
+// Moves the project file aside to its ".bak" name, saves the parser's document, and removes the
+// copy after that succeeded. When saving raises, the partly written file goes and the copy is put
+// back before the error is raised again. A copy that cannot be made raises EInOutError before
+// anything is written.
+void SaveKeepingBackup(TIdeMsBuildParser& parser) {
+  const String& file = parser.ProjectFileName();
   const String backup = file + L".bak";
   platform::DeleteFile(backup);
   if (!platform::RenameFile(file, backup)) {
@@ -19,7 +28,7 @@ void SaveKeepingBackup(const String& file, const std::function<void()>& save) {
                {file, backup, platform::SystemErrorMessage(platform::LastErrorCode())}));
   }
   try {
-    save();
+    parser.Save(NeedsDeclaration(parser.Xml()));
   } catch (...) {
     platform::DeleteFile(file);
     if (!platform::RenameFile(backup, file) && platform::CopyFile(backup, file))
@@ -27,13 +36,6 @@ void SaveKeepingBackup(const String& file, const std::function<void()>& save) {
     throw;
   }
   platform::DeleteFile(backup);
-}
-
-// A document in a single-byte code page keeps its declaration: without a byte-order mark nothing
-// else tells a reader its encoding.
-bool NeedsDeclaration(const TIdeSimpleXML& xml) {
-  const uint32_t codePage = xml.SaveEncoding().CodePage;
-  return xml.HasDeclaration() && codePage != 65001 && codePage != 1200 && codePage != 1201;
 }
 
 }  // namespace
@@ -49,7 +51,7 @@ void TIdeBDSInstallation::WriteEnvOption(const String& Name, const String& Value
     parser.Properties().GlobalProperties().SetValue(L"Platform", PlatformName(APlatform));
   parser.Parse();
   parser.SetRawValue(Name, Value);
-  SaveKeepingBackup(fileName, [&] { parser.Save(NeedsDeclaration(parser.Xml())); });
+  SaveKeepingBackup(parser);
 }
 
 String TIdeBDSInstallation::LibrarySection(TIdeBDSPlatform APlatform) const {

@@ -2,7 +2,11 @@
 // catalogue's formatted English text in Message().
 #pragma once
 
+#include <initializer_list>
+#include <string_view>
+
 #include "core/Exception.h"
+#include "core/Format.h"
 
 // A question the installation cannot answer (unsupported platform, missing tool, ...).
 class EIdeBorRADException : public Exception {
@@ -21,3 +25,11 @@ class EIdeMsBuildError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// Raise the error with the text as it stands, or with Format(format, args). Out of line, so that
+// each raising site stays a call.
+[[noreturn]] void RaiseBorRADError(std::wstring_view message);
+[[noreturn]] void RaiseBorRADError(std::wstring_view format, std::initializer_list<FormatArg> args);
+[[noreturn]] void RaiseMsBuildError(std::wstring_view message);
+[[noreturn]] void RaiseMsBuildError(std::wstring_view format,
+                                    std::initializer_list<FormatArg> args);

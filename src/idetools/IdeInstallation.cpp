@@ -158,8 +158,7 @@ void TIdeBorRADToolInstallation::EnsurePlatformSupported(TIdeBDSPlatform APlatfo
        (FPersonalities.Contains(bpDelphi64) || FPersonalities.Contains(bpBCBuilder64))) ||
       (APlatform == bpOSX32 && FPersonalities.Contains(bpDelphiOSX32));
   if (!supported)
-    throw EIdeBorRADException(
-        L"This installation cannot generate binaries for an unknown platform");
+    RaiseBorRADError(L"This installation cannot generate binaries for an unknown platform");
 }
 
 bool TIdeBorRADToolInstallation::SupportsNoConfig() const {

@@ -26,25 +26,45 @@ std::optional<platform::RegistryKey> OpenForRead(const String& key) {
   return opened;
 }
 
-void ScanRegistryRoot(const String& root, const std::vector<String>& personalities,
-                      TInstallationFactory create,
+// The personalities one of which a BDS version key must list to count as an installation.
+const wchar_t* const kBdsPersonalities[] = {L"Delphi.Win32", L"BCB", L"Delphi8", L"C#Builder"};
+
+// A discovery root: its key, whether its versions must list a BDS personality, and the class of
+// its installations.
+struct TDiscoveryRoot {
+  const wchar_t* Key;
+  bool NeedsPersonality;
+  TInstallationFactory Create;
+};
+
+const TDiscoveryRoot kDiscoveryRoots[] = {
+    {L"\\SOFTWARE\\Borland\\Delphi", false, TIdeDelphiInstallation::Create},
+    {L"\\SOFTWARE\\Borland\\C++Builder", false, TIdeBCBInstallation::Create},
+    {L"\\SOFTWARE\\Borland\\BDS", true, TIdeBDSInstallation::Create},
+    {L"\\SOFTWARE\\CodeGear\\BDS", true, TIdeBDSInstallation::Create},
+    {L"\\SOFTWARE\\Embarcadero\\BDS", true, TIdeBDSInstallation::Create},
+};
+
+void ScanRegistryRoot(const TDiscoveryRoot& discovery,
                       std::vector<std::unique_ptr<TIdeBorRADToolInstallation>>& into) {
+  const String root = discovery.Key;
   const auto rootKey = platform::RegistryKey::Open(platform::RegRoot::LocalMachine, root);
   if (!rootKey) return;
   for (const String& name : rootKey->SubKeyNames()) {
     if (!IsVersionKeyName(name)) continue;
     const String versionKey = root + L"\\" + name;
     if (!platform::RegistryKey::Exists(platform::RegRoot::LocalMachine, versionKey)) continue;
-    if (!personalities.empty()) {
+    if (discovery.NeedsPersonality) {
       const auto key = OpenForRead(versionKey + L"\\Personalities");
       const std::vector<String> present = key ? key->ValueNames() : std::vector<String>();
       bool found = false;
-      for (const String& probe : personalities) {
-        for (const String& value : present) found = found || SameTextAscii(value, probe);
+      for (const wchar_t* probe : kBdsPersonalities) {
+        const String personality = probe;
+        for (const String& value : present) found = found || SameTextAscii(value, personality);
       }
       if (!found) continue;
     }
-    auto installation = create(versionKey, platform::RegRoot::CurrentUser);
+    auto installation = discovery.Create(versionKey, platform::RegRoot::CurrentUser);
     if (installation->Valid()) into.push_back(std::move(installation));
   }
 }
@@ -52,15 +72,7 @@ void ScanRegistryRoot(const String& root, const std::vector<String>& personaliti
 }  // namespace
 
 TIdeBorRADToolInstallations::TIdeBorRADToolInstallations() {
-  const std::vector<String> bdsPersonalities = {L"Delphi.Win32", L"BCB", L"Delphi8", L"C#Builder"};
-  ScanRegistryRoot(L"\\SOFTWARE\\Borland\\Delphi", {}, TIdeDelphiInstallation::Create, FList);
-  ScanRegistryRoot(L"\\SOFTWARE\\Borland\\C++Builder", {}, TIdeBCBInstallation::Create, FList);
-  ScanRegistryRoot(L"\\SOFTWARE\\Borland\\BDS", bdsPersonalities, TIdeBDSInstallation::Create,
-                   FList);
-  ScanRegistryRoot(L"\\SOFTWARE\\CodeGear\\BDS", bdsPersonalities, TIdeBDSInstallation::Create,
-                   FList);
-  ScanRegistryRoot(L"\\SOFTWARE\\Embarcadero\\BDS", bdsPersonalities, TIdeBDSInstallation::Create,
-                   FList);
+  for (const TDiscoveryRoot& root : kDiscoveryRoots) ScanRegistryRoot(root, FList);
 }
 
 TIdeBorRADToolInstallation& TIdeBorRADToolInstallations::Installations(int Index) const {

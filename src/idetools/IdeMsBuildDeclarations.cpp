@@ -5,6 +5,36 @@
 #include "core/Format.h"
 #include "platform/Files.h"
 
+namespace {
+
+// An attribute of an element, kept evaluated in a text field of the record made from it.
+template <typename TRecord>
+struct TAttributeField {
+  const wchar_t* Name;
+  String TRecord::*Field;
+};
+
+// The attributes of a Target element after its Name.
+constexpr TAttributeField<TIdeMsBuildTarget> kTargetAttributes[] = {
+    {L"DependsOnTargets", &TIdeMsBuildTarget::DependsOnTargets},
+    {L"Returns", &TIdeMsBuildTarget::Returns},
+    {L"Inputs", &TIdeMsBuildTarget::Inputs},
+    {L"Outputs", &TIdeMsBuildTarget::Outputs},
+    {L"BeforeTargets", &TIdeMsBuildTarget::BeforeTargets},
+    {L"AfterTargets", &TIdeMsBuildTarget::AfterTargets},
+    {L"KeepDuplicateOutputs", &TIdeMsBuildTarget::KeepDuplicateOutputs},
+};
+
+// The attributes of a UsingTask element.
+constexpr TAttributeField<TIdeMsBuildUsingTask> kUsingTaskAttributes[] = {
+    {L"TaskName", &TIdeMsBuildUsingTask::TaskName},
+    {L"TaskFactory", &TIdeMsBuildUsingTask::TaskFactory},
+    {L"AssemblyName", &TIdeMsBuildUsingTask::AssemblyName},
+    {L"AssemblyFile", &TIdeMsBuildUsingTask::AssemblyFile},
+};
+
+}  // namespace
+
 void TIdeMsBuildEvaluation::EvaluateItemGroup(TXmlNode& group, std::vector<TIdeMsBuildItem>& into) {
   CheckAttributes(group, {L"Condition"});
   if (!ConditionHolds(group)) return;
@@ -44,14 +74,9 @@ void TIdeMsBuildEvaluation::EvaluateTarget(TXmlNode& target) {
                            L"Outputs", L"BeforeTargets", L"AfterTargets", L"KeepDuplicateOutputs"});
   TIdeMsBuildTarget result;
   result.Name = Evaluated(target, L"Name");
-  if (result.Name.empty()) throw EIdeMsBuildError(L"Missing target name");
-  result.DependsOnTargets = Evaluated(target, L"DependsOnTargets");
-  result.Returns = Evaluated(target, L"Returns");
-  result.Inputs = Evaluated(target, L"Inputs");
-  result.Outputs = Evaluated(target, L"Outputs");
-  result.BeforeTargets = Evaluated(target, L"BeforeTargets");
-  result.AfterTargets = Evaluated(target, L"AfterTargets");
-  result.KeepDuplicateOutputs = Evaluated(target, L"KeepDuplicateOutputs");
+  if (result.Name.empty()) RaiseMsBuildError(L"Missing target name");
+  for (const auto& attribute : kTargetAttributes)
+    result.*attribute.Field = Evaluated(target, attribute.Name);
   result.ConditionHolds = ConditionHolds(target);
   if (result.ConditionHolds) {
     for (TXmlNode* child : ChildElements(target)) {
@@ -85,9 +110,9 @@ void TIdeMsBuildEvaluation::EvaluateTask(TXmlNode& task, TIdeMsBuildTarget& into
     TIdeMsBuildTaskOutput entry{Evaluated(*output, L"TaskParameter"),
                                 Evaluated(*output, L"PropertyName"),
                                 Evaluated(*output, L"ItemName")};
-    if (entry.TaskParameter.empty()) throw EIdeMsBuildError(L"Missing task parameter");
+    if (entry.TaskParameter.empty()) RaiseMsBuildError(L"Missing task parameter");
     if (entry.PropertyName.empty() && entry.ItemName.empty())
-      throw EIdeMsBuildError(L"Missing output name");
+      RaiseMsBuildError(L"Missing output name");
     result.Outputs.push_back(std::move(entry));
   }
   into.Tasks.push_back(std::move(result));
@@ -106,13 +131,11 @@ void TIdeMsBuildEvaluation::EvaluateUsingTask(TXmlNode& usingTask) {
                   {L"Condition", L"TaskName", L"TaskFactory", L"AssemblyName", L"AssemblyFile"});
   if (!ConditionHolds(usingTask)) return;
   TIdeMsBuildUsingTask result;
-  result.TaskName = Evaluated(usingTask, L"TaskName");
-  result.TaskFactory = Evaluated(usingTask, L"TaskFactory");
-  result.AssemblyName = Evaluated(usingTask, L"AssemblyName");
-  result.AssemblyFile = Evaluated(usingTask, L"AssemblyFile");
-  if (result.TaskName.empty()) throw EIdeMsBuildError(L"Missing task name");
+  for (const auto& attribute : kUsingTaskAttributes)
+    result.*attribute.Field = Evaluated(usingTask, attribute.Name);
+  if (result.TaskName.empty()) RaiseMsBuildError(L"Missing task name");
   if (result.AssemblyName.empty() && result.AssemblyFile.empty())
-    throw EIdeMsBuildError(L"Missing assembly");
+    RaiseMsBuildError(L"Missing assembly");
   for (TXmlNode* child : ChildElements(usingTask)) {
     if (child->Name() == L"ParameterGroup") {
       CheckAttributes(*child, {});

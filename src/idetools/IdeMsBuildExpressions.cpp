@@ -89,8 +89,9 @@ String HexToDecimal(const String& text) {
   return Format(L"%u", {static_cast<unsigned long long>(value)});
 }
 
-String EndOfStringError(const String& condition) {
-  return Format(L"Invalid condition: end of string in condition \"%s\"", {condition});
+// Raises the evaluator's error for a condition (or a text) that cannot be read.
+[[noreturn]] void RaiseInvalidCondition(const wchar_t* what, const String& condition) {
+  RaiseMsBuildError(L"Invalid condition: %s in condition \"%s\"", {what, condition});
 }
 
 String EvaluateRegistryProperty(TIdeMsBuildParser& parser, const String& reference) {
@@ -119,7 +120,7 @@ String TIdeMsBuildParser::EvaluateString(const String& text) {
   String result = text;
   for (int round = 0;; ++round) {
     if (round >= kMaxExpansionRounds || result.size() > kMaxExpandedLength)
-      throw EIdeMsBuildError(Format(L"Expansion of \"%s\" does not end", {text}));
+      RaiseMsBuildError(L"Expansion of \"%s\" does not end", {text});
     size_t open = result.rfind(L"$(");
     bool isItemList = false;
     if (open == String::npos) {
@@ -129,7 +130,7 @@ String TIdeMsBuildParser::EvaluateString(const String& text) {
     }
     const size_t close = FindClosingParenthesis(result, open + 2);
     if (close == String::npos) {
-      if (isItemList) throw EIdeMsBuildError(EndOfStringError(text));
+      if (isItemList) RaiseInvalidCondition(L"end of string", text);
       break;
     }
     const String inner = result.substr(open + 2, close - open - 2);
@@ -149,7 +150,7 @@ String TIdeMsBuildParser::EvaluateString(const String& text) {
     } else if (OnFunctionProperty) {
       value = OnFunctionProperty(inner);
     } else if (!FIgnoreFunctionProperties) {
-      throw EIdeMsBuildError(Format(L"Unable to evaluate function property \"%s\"", {inner}));
+      RaiseMsBuildError(L"Unable to evaluate function property \"%s\"", {inner});
     }
     result = ReplaceAllIgnoringCase(result, result.substr(open, close - open + 1), value);
   }
@@ -168,7 +169,7 @@ class TConditionReader {
   bool ReadWhole() {
     const bool result = ReadExpression(0);
     SkipSpace();
-    if (!AtEnd()) throw EIdeMsBuildError(UnknownOperator());
+    if (!AtEnd()) Fail(L"unknown operator");
     return result;
   }
 
@@ -182,9 +183,7 @@ class TConditionReader {
   void SkipSpace() {
     while (!AtEnd() && FText[FPos] <= L' ') ++FPos;
   }
-  String UnknownOperator() const {
-    return Format(L"Invalid condition: unknown operator in condition \"%s\"", {FText});
-  }
+  [[noreturn]] void Fail(const wchar_t* what) const { RaiseInvalidCondition(what, FText); }
   bool LookingAtWord(const wchar_t* word, size_t length) const {
     for (size_t i = 0; i < length; ++i) {
       if (FoldChar(Peek(i)) != FoldChar(word[i])) return false;
@@ -193,9 +192,7 @@ class TConditionReader {
   }
 
   bool ReadExpression(int nesting) {
-    if (nesting > kMaxNesting)
-      throw EIdeMsBuildError(
-          Format(L"Invalid condition: nested too deeply in condition \"%s\"", {FText}));
+    if (nesting > kMaxNesting) Fail(L"nested too deeply");
     bool result = ReadOperand(nesting);
     while (true) {
       SkipSpace();
@@ -209,7 +206,7 @@ class TConditionReader {
         const bool right = ReadOperand(nesting);
         result = result || right;
       } else {
-        throw EIdeMsBuildError(UnknownOperator());
+        Fail(L"unknown operator");
       }
     }
   }
@@ -220,9 +217,7 @@ class TConditionReader {
       ++FPos;
       const bool result = ReadExpression(nesting + 1);
       SkipSpace();
-      if (Peek() != L')' || AtEnd())
-        throw EIdeMsBuildError(
-            Format(L"Invalid condition: missing parenthesis in condition \"%s\"", {FText}));
+      if (Peek() != L')' || AtEnd()) Fail(L"missing parenthesis");
       ++FPos;
       return result;
     }
@@ -255,7 +250,7 @@ class TConditionReader {
     SkipSpace();
     if (Peek() == L'\'') {
       const size_t close = FText.find(L'\'', FPos + 1);
-      if (close == String::npos) throw EIdeMsBuildError(EndOfStringError(FText));
+      if (close == String::npos) Fail(L"end of string");
       const String quoted = FText.substr(FPos + 1, close - FPos - 1);
       FPos = close + 1;
       return {FParser.EvaluateString(quoted)};
@@ -265,7 +260,7 @@ class TConditionReader {
       const wchar_t c = Peek();
       if ((c == L'$' || c == L'@' || c == L'%') && Peek(1) == L'(') {
         const size_t close = FindClosingParenthesis(FText, FPos + 2);
-        if (close == String::npos) throw EIdeMsBuildError(EndOfStringError(FText));
+        if (close == String::npos) Fail(L"end of string");
         FPos = close + 1;
       } else if (IsPropertyNameChar(c) || c == L'.' || c == L'-') {
         ++FPos;
@@ -281,9 +276,7 @@ class TConditionReader {
         ++FPos;
         const String argument = ReadText(nesting + 1).Value;
         SkipSpace();
-        if (Peek() != L')' || AtEnd())
-          throw EIdeMsBuildError(
-              Format(L"Invalid condition: missing parenthesis in condition \"%s\"", {FText}));
+        if (Peek() != L')' || AtEnd()) Fail(L"missing parenthesis");
         ++FPos;
         TText result{argument, true};
         result.Boolean =
@@ -291,7 +284,7 @@ class TConditionReader {
         return result;
       }
     }
-    if (word.empty()) throw EIdeMsBuildError(UnknownOperator());
+    if (word.empty()) Fail(L"unknown operator");
     return {FParser.EvaluateString(word)};
   }
 

@@ -73,7 +73,7 @@ const TIdeDotNetRuntime& TIdeMsBuildParser::SelectedRuntime() {
         break;
       }
     }
-    if (!FRuntime) throw EIdeMsBuildError(L"Unable to locate MSBuild.exe");
+    if (!FRuntime) RaiseMsBuildError(L"Unable to locate MSBuild.exe");
   }
   return *FRuntime;
 }
@@ -133,8 +133,7 @@ void TIdeMsBuildParser::SetRawValue(const String& name, const String& value) {
     return;
   }
   if (!FFirstPropertyGroup)
-    throw EIdeMsBuildError(
-        Format(L"Unable to locate the XML element for MSBuild property \"%s\"", {name}));
+    RaiseMsBuildError(L"Unable to locate the XML element for MSBuild property \"%s\"", {name});
   FFirstPropertyGroup->AppendElement(name).SetText(value);
 }
 
@@ -149,7 +148,7 @@ void TIdeMsBuildEvaluation::CheckAttributes(const TXmlNode& element,
   for (const TXmlAttribute& attribute : element.Attributes()) {
     bool known = false;
     for (const wchar_t* name : allowed) known = known || attribute.Name == name;
-    if (!known) throw EIdeMsBuildError(Format(L"Unknown property \"%s\"", {attribute.Name}));
+    if (!known) RaiseMsBuildError(L"Unknown property \"%s\"", {attribute.Name});
   }
 }
 
@@ -171,6 +170,11 @@ const wchar_t* NodeKindName(XmlNodeKind kind) {
   return L"";
 }
 
+[[noreturn]] void RaiseUnsupportedChild(const TXmlNode& child, const TXmlNode& element) {
+  RaiseMsBuildError(L"Unsupported child type \"%s\" in element \"%s\"",
+                    {NodeKindName(child.Kind()), element.Name()});
+}
+
 }  // namespace
 
 std::vector<TXmlNode*> TIdeMsBuildEvaluation::ChildElements(const TXmlNode& element) {
@@ -179,15 +183,14 @@ std::vector<TXmlNode*> TIdeMsBuildEvaluation::ChildElements(const TXmlNode& elem
     if (child->IsElement()) {
       elements.push_back(child.get());
     } else if (child->Kind() != XmlNodeKind::Comment) {
-      throw EIdeMsBuildError(Format(L"Unsupported child type \"%s\" in element \"%s\"",
-                                    {NodeKindName(child->Kind()), element.Name()}));
+      RaiseUnsupportedChild(*child, element);
     }
   }
   return elements;
 }
 
 void TIdeMsBuildEvaluation::UnknownElement(const TXmlNode& element) {
-  throw EIdeMsBuildError(Format(L"Unknown element \"%s\"", {element.Name()}));
+  RaiseMsBuildError(L"Unknown element \"%s\"", {element.Name()});
 }
 
 String TIdeMsBuildEvaluation::Attribute(const TXmlNode& element, const wchar_t* name) const {
@@ -209,7 +212,7 @@ bool TIdeMsBuildEvaluation::InMainFile() const {
 
 void TIdeMsBuildEvaluation::EvaluateProject(TXmlNode& root) {
   if (root.Name() != L"Project")
-    throw EIdeMsBuildError(Format(L"Project element expected, got \"%s\"", {root.Name()}));
+    RaiseMsBuildError(L"Project element expected, got \"%s\"", {root.Name()});
   CheckAttributes(root, {L"InitialTargets", L"DefaultTargets", L"ToolsVersion", L"xmlns"});
   if (root.FindAttribute(L"InitialTargets"))
     FParser.FInitialTargets = SplitList(Evaluated(root, L"InitialTargets"));
@@ -221,7 +224,7 @@ void TIdeMsBuildEvaluation::EvaluateProject(TXmlNode& root) {
   if (root.FindAttribute(L"ToolsVersion")) FParser.FToolsVersion = Evaluated(root, L"ToolsVersion");
   if (const String* schema = root.FindAttribute(L"xmlns");
       schema && *schema != kMsBuildSchemaNamespace)
-    throw EIdeMsBuildError(Format(L"Unknown schema \"%s\"", {*schema}));
+    RaiseMsBuildError(L"Unknown schema \"%s\"", {*schema});
   for (TXmlNode* child : ChildElements(root)) EvaluateProjectChild(*child);
 }
 
@@ -238,7 +241,7 @@ void TIdeMsBuildEvaluation::EvaluateProjectChild(TXmlNode& child) {
   } else if (name == L"ItemGroup") {
     EvaluateItemGroup(child, FParser.FItems);
   } else if (name == L"ProjectExtensions") {
-    if (FParser.FProjectExtensions) throw EIdeMsBuildError(L"Multiple project extensions");
+    if (FParser.FProjectExtensions) RaiseMsBuildError(L"Multiple project extensions");
     FParser.FProjectExtensions = &child;
   } else if (name == L"PropertyGroup") {
     EvaluatePropertyGroup(child);
@@ -259,13 +262,13 @@ void TIdeMsBuildEvaluation::EvaluateChoose(TXmlNode& choose) {
     if (child->Name() == L"When") {
       const auto& attributes = child->Attributes();
       if (attributes.size() != 1 || attributes[0].Name != L"Condition")
-        throw EIdeMsBuildError(L"Condition is not unique");
+        RaiseMsBuildError(L"Condition is not unique");
       if (!applied && FParser.ParseCondition(attributes[0].Value)) {
         applied = true;
         EvaluateChooseBranch(*child);
       }
     } else if (child->Name() == L"Otherwise") {
-      if (otherwise) throw EIdeMsBuildError(L"Multiple otherwise");
+      if (otherwise) RaiseMsBuildError(L"Multiple otherwise");
       CheckAttributes(*child, {});
       otherwise = child;
     } else {
@@ -300,8 +303,7 @@ void TIdeMsBuildEvaluation::EvaluateProperty(TXmlNode& property) {
   for (const auto& child : property.Children()) {
     if (child->IsElement()) UnknownElement(*child);
     if (child->Kind() == XmlNodeKind::ProcessingInstruction)
-      throw EIdeMsBuildError(Format(L"Unsupported child type \"%s\" in element \"%s\"",
-                                    {NodeKindName(child->Kind()), property.Name()}));
+      RaiseUnsupportedChild(*child, property);
   }
   if (!ConditionHolds(property)) return;
   const String& name = property.Name();
@@ -332,12 +334,10 @@ void TIdeMsBuildEvaluation::EvaluateImport(TXmlNode& import) {
 
 void TIdeMsBuildEvaluation::ImportFile(const String& fileName) {
   for (const String& open : FParser.FImportStack) {
-    if (SameTextAscii(open, fileName))
-      throw EIdeMsBuildError(Format(L"Circular import of \"%s\"", {fileName}));
+    if (SameTextAscii(open, fileName)) RaiseMsBuildError(L"Circular import of \"%s\"", {fileName});
   }
   if (FParser.FImportStack.size() >= kMaxImportDepth)
-    throw EIdeMsBuildError(
-        Format(L"Imports nested deeper than %d levels", {static_cast<int>(kMaxImportDepth)}));
+    RaiseMsBuildError(L"Imports nested deeper than %d levels", {static_cast<int>(kMaxImportDepth)});
   const std::unique_ptr<TIdeSimpleXML> document = LoadXmlFile(fileName);
   const String previousFile = FParser.FCurrentFileName;
   TXmlNode* previousExtensions = FParser.FProjectExtensions;

@@ -90,7 +90,7 @@ String TIdeMsBuildProperties::Values(const String& name) const {
 
 void TIdeMsBuildProperties::SetValues(const String& name, const String& value) {
   if (FReserved.Find(name))
-    throw EIdeMsBuildError(L"Attempt to override or to delete a reserved MsBuild property");
+    RaiseMsBuildError(L"Attempt to override or to delete a reserved MsBuild property");
   if (FGlobal.Find(name)) return;
   if (FCustom.Find(name)) {
     FCustom.SetValue(name, value);

@@ -31,12 +31,14 @@ std::vector<String> ReadSourceLines(const String& fileName) {
   return lines.Items();
 }
 
-bool StartsWith(const String& text, const String& prefix) {
+// The prefixes are views, so that a literal prefix makes no temporary text at each call.
+bool StartsWith(const String& text, std::wstring_view prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool StartsWithIgnoringCase(const String& text, const String& prefix) {
-  return text.size() >= prefix.size() && SameTextAscii(text.substr(0, prefix.size()), prefix);
+bool StartsWithIgnoringCase(const String& text, std::wstring_view prefix) {
+  return text.size() >= prefix.size() &&
+         SameTextAscii(text.substr(0, prefix.size()), String(prefix));
 }
 
 // The text from the 1-based position to the second-last character of the line.
@@ -78,7 +80,7 @@ void ReadDelphiDirectives(const String& fileName, TIdePackageSourceInfo& info) {
 }
 
 // The element beginning with start, following lines joined on until it holds a ">".
-String ProjectElement(const std::vector<String>& lines, const String& start) {
+String ProjectElement(const std::vector<String>& lines, std::wstring_view start) {
   for (size_t i = 0; i < lines.size(); ++i) {
     String element = TrimLeading(lines[i]);
     if (!StartsWith(element, start)) continue;

@@ -27,19 +27,20 @@ TIdeBorRADToolIdePackages::TIdeBorRADToolIdePackages(TIdeBorRADToolInstallation&
 }
 
 void TIdeBorRADToolIdePackages::ReadSection(const wchar_t* Section, TPackageList& List) const {
+  // A sorted list that ignores duplicate lines: each line goes in at its place, once. The lists
+  // hold tens to a few hundred lines.
   List.clear();
+  std::vector<String> keys;  // the sort key of each line of List
   const TIdeConfigData& config = FInstallation.ConfigData();
-  for (const String& name : config.ReadSection(Section))
-    List.push_back({name, config.ReadString(Section, name, String())});
-  // A sorted list that ignores duplicate lines.
-  std::sort(List.begin(), List.end(), [](const TIdePackageEntry& a, const TIdePackageEntry& b) {
-    return LineKey(a) < LineKey(b);
-  });
-  List.erase(std::unique(List.begin(), List.end(),
-                         [](const TIdePackageEntry& a, const TIdePackageEntry& b) {
-                           return LineKey(a) == LineKey(b);
-                         }),
-             List.end());
+  for (const String& name : config.ReadSection(Section)) {
+    TIdePackageEntry entry{name, config.ReadString(Section, name, String())};
+    String key = LineKey(entry);
+    size_t at = 0;
+    while (at < keys.size() && keys[at] < key) ++at;
+    if (at < keys.size() && keys[at] == key) continue;
+    keys.insert(keys.begin() + at, std::move(key));
+    List.insert(List.begin() + at, std::move(entry));
+  }
 }
 
 void TIdeBorRADToolIdePackages::ReadPackages() {

@@ -10,25 +10,42 @@ template <typename TDriver, typename TCreate>
 TDriver& DriverOnFirstUse(std::unique_ptr<TDriver>& driver, bool found, const wchar_t* exeName,
                           TCreate create) {
   if (!driver) {
-    if (!found) throw EIdeBorRADException(Format(L"%s not found", {exeName}));
+    if (!found) RaiseBorRADError(L"%s not found", {exeName});
     driver = create();
   }
   return *driver;
 }
 
-// A Delphi compiler driver with the installation's folders for the platform.
 template <typename TCompiler>
-std::unique_ptr<TIdeDCC32> CreateDelphiCompiler(TIdeBorRADToolInstallation& installation,
-                                                TIdeBDSPlatform platform) {
-  auto compiler = std::make_unique<TCompiler>(
+std::unique_ptr<TIdeDCC32> NewDelphiCompiler(const TIdeBorRADToolInstallation& installation,
+                                             const String& dcpPath, const String& libFolder,
+                                             const String& libDebugFolder,
+                                             const String& objFolder) {
+  return std::make_unique<TCompiler>(
       installation.BinFolderName(), installation.LongPathBug(), installation.DCCVersion(),
       installation.CompilerSettingsFormat(), installation.SupportsNoConfig(),
-      installation.SupportsPlatform(), installation.GetDCPOutputPath(platform),
-      installation.GetLibFolderName(platform), installation.GetLibDebugFolderName(platform),
-      installation.GetObjFolderName(platform));
-  compiler->SetOnEnvironmentVariables(
-      [&installation] { return installation.GetEnvironmentVariables(); });
-  return compiler;
+      installation.SupportsPlatform(), dcpPath, libFolder, libDebugFolder, objFolder);
+}
+
+using TDelphiCompilerFactory = decltype(&NewDelphiCompiler<TIdeDCC32>);
+
+// A Delphi compiler driver with the installation's folders for the platform, created on the
+// first call; "<exe> not found" without the tool.
+TIdeDCC32& DelphiCompilerOnFirstUse(std::unique_ptr<TIdeDCC32>& driver,
+                                    TIdeBorRADToolInstallation& installation, TCommandLineTool tool,
+                                    const wchar_t* exeName, TIdeBDSPlatform platform,
+                                    TDelphiCompilerFactory create) {
+  if (!driver) {
+    if (!installation.CommandLineTools().Contains(tool))
+      RaiseBorRADError(L"%s not found", {exeName});
+    driver = create(installation, installation.GetDCPOutputPath(platform),
+                    installation.GetLibFolderName(platform),
+                    installation.GetLibDebugFolderName(platform),
+                    installation.GetObjFolderName(platform));
+    driver->SetOnEnvironmentVariables(
+        [&installation] { return installation.GetEnvironmentVariables(); });
+  }
+  return *driver;
 }
 
 template <typename TTool>
@@ -40,8 +57,8 @@ std::unique_ptr<TTool> CreateTool(const TIdeBorRADToolInstallation& installation
 }  // namespace
 
 TIdeDCC32& TIdeBorRADToolInstallation::DCC32() {
-  return DriverOnFirstUse(FDCC32, FCommandLineTools.Contains(clDcc32), L"dcc32.exe",
-                          [this] { return CreateDelphiCompiler<TIdeDCC32>(*this, bpWin32); });
+  return DelphiCompilerOnFirstUse(FDCC32, *this, clDcc32, L"dcc32.exe", bpWin32,
+                                  NewDelphiCompiler<TIdeDCC32>);
 }
 
 TIdeBCC32& TIdeBorRADToolInstallation::BCC32() {
@@ -72,13 +89,13 @@ void TIdeBorRADToolInstallation::EmitLine(const String& Text) const {
 }
 
 TIdeDCC32& TIdeBDSInstallation::DCC64() {
-  return DriverOnFirstUse(FDCC64, CommandLineTools().Contains(clDcc64), L"dcc64.exe",
-                          [this] { return CreateDelphiCompiler<TIdeDCC64>(*this, bpWin64); });
+  return DelphiCompilerOnFirstUse(FDCC64, *this, clDcc64, L"dcc64.exe", bpWin64,
+                                  NewDelphiCompiler<TIdeDCC64>);
 }
 
 TIdeDCC32& TIdeBDSInstallation::DCCOSX32() {
-  return DriverOnFirstUse(FDCCOSX32, CommandLineTools().Contains(clDccOSX32), L"dccosx.exe",
-                          [this] { return CreateDelphiCompiler<TIdeDCCOSX32>(*this, bpOSX32); });
+  return DelphiCompilerOnFirstUse(FDCCOSX32, *this, clDccOSX32, L"dccosx.exe", bpOSX32,
+                                  NewDelphiCompiler<TIdeDCCOSX32>);
 }
 
 TIdeBCC32& TIdeBDSInstallation::BCC64() {
@@ -87,8 +104,8 @@ TIdeBCC32& TIdeBDSInstallation::BCC64() {
 }
 
 TIdeDCC32& TIdeBDSInstallation::DCCIL() {
-  return DriverOnFirstUse(FDCCIL, CommandLineTools().Contains(clDccIL), L"dccil.exe",
-                          [this] { return CreateDelphiCompiler<TIdeDCCIL>(*this, bpWin32); });
+  return DelphiCompilerOnFirstUse(FDCCIL, *this, clDccIL, L"dccil.exe", bpWin32,
+                                  NewDelphiCompiler<TIdeDCCIL>);
 }
 
 void TIdeBDSInstallation::SetOutputCallback(const TTextHandler& Value) {

@@ -64,7 +64,7 @@ String PlatformName(TIdeBDSPlatform platform) {
     case bpOSX32:
       return L"OSX32";
   }
-  throw EIdeBorRADException(L"This installation cannot generate binaries for an unknown platform");
+  RaiseBorRADError(L"This installation cannot generate binaries for an unknown platform");
 }
 
 const wchar_t* RadToolKindName(TIdeBorRADToolKind kind) {

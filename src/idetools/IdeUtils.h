@@ -239,14 +239,24 @@ class TIdeBorRADToolInstallation {
   void LoadInstallationInfo(TIdeBorRADToolKind AKind);
   void AppendGlobals(platform::RegRoot Root, const String& Key);
   void DetectCommandLineTools();
-  // One install operation: first line, directives, compile, registration, last line.
-  bool RunInstall(const wchar_t* FirstLine, const String& Source, bool CheckRunOnly,
-                  const std::function<bool()>& Compile,
-                  const std::function<bool(const String& Description)>& Register,
-                  const wchar_t* LastLine);
-  bool RunUninstall(const wchar_t* FirstLine, const String& Source, const String& BinaryFileName,
-                    const std::vector<String>& OtherFiles, const std::function<bool()>& Unregister,
-                    const wchar_t* LastLine);
+  // A compile operation (source, output folder, third folder), a registration by library path
+  // and description, an unregistration by library path.
+  using TBuildOperation = bool (TIdeBorRADToolInstallation::*)(const String&, const String&,
+                                                               const String&);
+  using TRegisterOperation = bool (TIdeBorRADToolInstallation::*)(const String&, const String&);
+  using TUnregisterOperation = bool (TIdeBorRADToolInstallation::*)(const String&);
+  // One install operation: first line, directives, Build(Source, OutputDir, ThirdDir), Register
+  // of the library made in OutputDir, last line.
+  bool RunInstall(const wchar_t* FirstLine, const String& Source, const String& OutputDir,
+                  const String& ThirdDir, bool CheckRunOnly, TBuildOperation Build,
+                  TRegisterOperation Register, const wchar_t* LastLine);
+  // The compiled package interface files an uninstall deletes besides the library.
+  enum class TInterfaceFiles { None, Delphi, Cpp };
+  // One uninstall operation: first line, Unregister of the library of Source in OutputDir,
+  // deletion of the library, its map file and its interface files in DCPPath, last line.
+  bool RunUninstall(const wchar_t* FirstLine, const String& Source, const String& OutputDir,
+                    const String& DCPPath, TInterfaceFiles Interface,
+                    TUnregisterOperation Unregister, const wchar_t* LastLine);
   // Deletes a file that exists, with its progress lines; true when it is gone.
   bool DeleteNamedFile(const String& FileName);
   bool BuildCppSource(const String& SourceName, const wchar_t* Extension,

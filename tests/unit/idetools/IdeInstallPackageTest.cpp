@@ -247,6 +247,27 @@ TEST_F(InstallPackage, UninstallUnregistersAndDeletesTheCompiledFiles) {
   EXPECT_EQ(Lines, expected);
 }
 
+TEST_F(InstallPackage, CppUninstallDeletesTheInterfaceFilesNamedLikeTheLibrary) {
+  const String project = Destination + L"QRVCpp.bpk";
+  WriteTextFile(project,
+                "<?xml version='1.0' encoding='utf-8' ?>\r\n<PROJECT>\r\n  <MACROS>\r\n"
+                "    <PROJECT value=\"QRVCpp60.bpl\"/>\r\n  </MACROS>\r\n</PROJECT>\r\n");
+  const std::vector<String> made = {Bpl + L"QRVCpp60.bpl", Dcp + L"QRVCpp60.bpi",
+                                    Dcp + L"QRVCpp60.lib"};
+  for (const String& file : made) WriteTextFile(file, "compiled");
+  WriteTextFile(Dcp + L"QRVCpp.bpi", "another package's");
+  auto ide = Open();
+  ASSERT_TRUE(ide->RegisterPackage(made[0], L"C++ components"));
+  Lines.clear();
+  EXPECT_TRUE(ide->UninstallPackage(project, Bpl, Dcp));
+  EXPECT_FALSE(UserValue(L"Known Packages", made[0]));
+  for (const String& file : made) EXPECT_FALSE(platform::FileExists(file)) << file;
+  EXPECT_TRUE(platform::FileExists(Dcp + L"QRVCpp.bpi"));
+  ASSERT_FALSE(Lines.empty());
+  EXPECT_EQ(Lines.front(), L"Uninstalling package " + project);
+  EXPECT_EQ(Lines.back(), L"Uninstallation of package finished");
+}
+
 TEST_F(InstallPackage, IdePackageIsRegisteredInItsOwnList) {
   auto ide = Open();
   ASSERT_TRUE(ide->InstallIDEPackage(Package, Bpl, Dcp));
