@@ -159,7 +159,7 @@ void TWinControl::Detach() {
 
 void TWinControl::CreateChildHandles() {
   for (TWinControl* child : FTabList) {
-    if (!child->HandleAllocated()) child->CreateWnd();
+    if (!child->HandleAllocated() && child->Visible()) child->CreateWnd();
   }
 }
 
@@ -198,7 +198,7 @@ void TWinControl::InsertControl(TControl* control) {
   FControls.push_back(control);
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     FTabList.push_back(windowed);
-    if (FHandle != nullptr) {
+    if (FHandle != nullptr && windowed->Visible()) {
       windowed->CreateWnd();
       ApplyTabOrder();
     }
@@ -495,6 +495,11 @@ void TWinControl::VisibleChanged() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                        (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   if (Parent() != nullptr && Align() != TAlign::alNone) Parent()->Realign();
+  // Shown for the first time on a parent that has its window: the window its parent left out.
+  if (FHandle == nullptr && Visible() && Parent() != nullptr && Parent()->HandleAllocated()) {
+    CreateWnd();
+    Parent()->ApplyTabOrder();
+  }
 }
 
 void TWinControl::Resized() {
