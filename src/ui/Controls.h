@@ -7,8 +7,8 @@
 //    at WM_NCCREATE through CREATESTRUCT::lpCreateParams.
 //  - Standard controls (BUTTON, EDIT, ...) are subclassed straight after CreateWindowEx; their
 //    original window procedure becomes the object's default handler.
-//  - The object is found through a window property (FindControl). Each message goes
-//    ToolkitWindowProc ->
+//  - The object is found through the toolkit's table of its windows (FindControl). Each
+//    message goes ToolkitWindowProc ->
 //    WindowProc() (replaceable: a skin wraps the control's handling there) -> the virtual
 //    WndProc -> DefaultHandler (the original procedure, or DefWindowProc).
 //  - An exception thrown by a handler never crosses the platform: ToolkitWindowProc hands it to

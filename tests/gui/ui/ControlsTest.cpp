@@ -338,6 +338,18 @@ TEST_F(Controls, HiddenControlAskedForItsHandleGetsAHiddenWindow) {
   EXPECT_EQ(::GetParent(window), Form.Handle());
 }
 
+TEST_F(Controls, FindControlKnowsTheToolkitsWindowsOnly) {
+  auto* button = Place<TButton>(10, 10, 75, 25);
+  Form.Show();
+  HWND window = button->Handle();
+  EXPECT_EQ(FindControl(window), button);
+  EXPECT_EQ(FindControl(Form.Handle()), &Form);
+  EXPECT_EQ(FindControl(::GetDesktopWindow()), nullptr);
+  EXPECT_EQ(FindControl(nullptr), nullptr);
+  button->DestroyHandle();
+  EXPECT_EQ(FindControl(window), nullptr);
+}
+
 TEST_F(Controls, TimerFiresWhileMessagesAreHandled) {
   TTimer timer(nullptr);
   timer.SetInterval(20);
