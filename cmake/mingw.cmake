@@ -1,9 +1,10 @@
-# Cross-compiles for Windows with MinGW-w64 GCC (posix threads) for QRV_MINGW_ARCH, set by the
-# toolchain file that includes this one; programs built here run under Wine.
+# Cross-compiles for Windows with MinGW-w64 GCC for QRV_MINGW_ARCH and the thread model
+# QRV_MINGW_THREADS (posix or win32), set by the toolchain file that includes this one; programs
+# built here run under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${QRV_MINGW_ARCH})
-set(CMAKE_C_COMPILER ${QRV_MINGW_ARCH}-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QRV_MINGW_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER ${QRV_MINGW_ARCH}-w64-mingw32-gcc-${QRV_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${QRV_MINGW_ARCH}-w64-mingw32-g++-${QRV_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${QRV_MINGW_ARCH}-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${QRV_MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -2,7 +2,7 @@
 # Installs the packages the build and the tests need, when any is missing (Debian 12).
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format googletest
-          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+          g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32 mingw-w64-tools
           wine wine64 xvfb imagemagick x11-utils xdotool)
 missing=()
 for p in "${packages[@]}"; do

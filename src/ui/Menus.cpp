@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "core/Format.h"
 #include "ui/Forms.h"
 
 namespace {
@@ -38,7 +39,7 @@ constexpr TKeyName KeyNames[] = {
 
 String KeyText(WORD key) {
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return String(1, wchar_t(key));
-  if (key >= VK_F1 && key <= VK_F24) return L"F" + std::to_wstring(key - VK_F1 + 1);
+  if (key >= VK_F1 && key <= VK_F24) return L"F" + IntToStr(key - VK_F1 + 1);
   for (const TKeyName& name : KeyNames) {
     if (name.Key == key) return name.Name;
   }
