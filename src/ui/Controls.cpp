@@ -238,7 +238,9 @@ TShiftState MouseShiftState(WPARAM keys) {
 void TControl::WndProc(TMessage& message) {
   const int x = GET_X_LPARAM(message.LParam);
   const int y = GET_Y_LPARAM(message.LParam);
-  const TShiftState shift = MouseShiftState(message.WParam);
+  // Read for the mouse messages only: the key state is a round trip to the window server under
+  // Wine, and every message of the control passes here.
+  const auto shift = [&message] { return MouseShiftState(message.WParam); };
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -248,7 +250,7 @@ void TControl::WndProc(TMessage& message) {
                     message.Msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
                     : message.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
                                                     : TMouseButton::mbMiddle,
-                    shift, x, y);
+                    shift(), x, y);
       break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
@@ -258,13 +260,13 @@ void TControl::WndProc(TMessage& message) {
                   message.Msg == WM_LBUTTONUP   ? TMouseButton::mbLeft
                   : message.Msg == WM_RBUTTONUP ? TMouseButton::mbRight
                                                 : TMouseButton::mbMiddle,
-                  shift, x, y);
+                  shift(), x, y);
       break;
     case WM_LBUTTONDBLCLK:
       if (OnDblClick) OnDblClick(this);
       break;
     case WM_MOUSEMOVE:
-      if (OnMouseMove) OnMouseMove(this, shift, x, y);
+      if (OnMouseMove) OnMouseMove(this, shift(), x, y);
       break;
     case CM_MOUSEENTER:
       FMouseInside = true;

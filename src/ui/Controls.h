@@ -7,8 +7,8 @@
 //    at WM_NCCREATE through CREATESTRUCT::lpCreateParams.
 //  - Standard controls (BUTTON, EDIT, ...) are subclassed straight after CreateWindowEx; their
 //    original window procedure becomes the object's default handler.
-//  - The object is found through a window property (FindControl). Each message goes
-//    ToolkitWindowProc ->
+//  - The object is found through the toolkit's table of its windows (FindControl). Each
+//    message goes ToolkitWindowProc ->
 //    WindowProc() (replaceable: a skin wraps the control's handling there) -> the virtual
 //    WndProc -> DefaultHandler (the original procedure, or DefWindowProc).
 //  - An exception thrown by a handler never crosses the platform: ToolkitWindowProc hands it to
@@ -21,8 +21,10 @@
 // Ownership. The owner (TComponent) destroys a control; the parent only shows it. Destroying a
 // windowed control takes its child windows with it and detaches its child controls (their
 // Parent() becomes null) but does not destroy them. Windows are created on demand: Handle()
-// creates the window (and its parents' windows); a control placed on a parent that has a window
-// gets its own at once. Window objects cannot be copied. Windows only.
+// creates the window (and its parents' windows); a parent's window brings those of its visible
+// children, and a visible control placed on a parent that has a window gets its own at once. A
+// hidden control gets its window when it is first shown, so hidden pages cost nothing at start.
+// Window objects cannot be copied. Windows only.
 #pragma once
 
 #include <windows.h>

@@ -28,11 +28,24 @@ void RegisterToolkitClass() {
         Format(L"Cannot register the window class (error %d)", {int(::GetLastError())}));
 }
 
-constexpr const wchar_t* ControlProperty = L"QrvControl";
+// The control of each window the toolkit dispatches, kept in the process: a window property
+// would cost a round trip to the window server on every message under Wine. Never destroyed, so
+// that controls outliving static destruction can still detach.
+std::vector<std::pair<HWND, TWinControl*>>& ControlTable() {
+  static auto* table = new std::vector<std::pair<HWND, TWinControl*>>();
+  return *table;
+}
 
 TWinControl* ControlOfWindow(HWND window) {
-  return window == nullptr ? nullptr
-                           : static_cast<TWinControl*>(::GetPropW(window, ControlProperty));
+  if (window == nullptr) return nullptr;
+  for (const auto& [handle, control] : ControlTable()) {
+    if (handle == window) return control;
+  }
+  return nullptr;
+}
+
+void ForgetWindow(HWND window) {
+  std::erase_if(ControlTable(), [window](const auto& entry) { return entry.first == window; });
 }
 
 bool Intersects(const RECT& a, const RECT& b) {
@@ -127,7 +140,7 @@ void TWinControl::CreateWnd() {
         Format(L"Cannot create the window of '%s' (error %d)", {Name(), int(::GetLastError())}));
   if (!toolkitClass) {
     FHandle = window;
-    ::SetPropW(window, ControlProperty, this);
+    ControlTable().emplace_back(window, this);
     FDefWndProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ToolkitWindowProc)));
   }
@@ -145,12 +158,12 @@ void TWinControl::CreateWnd() {
 void TWinControl::Attach(HWND window) {
   FHandle = window;
   FDefWndProc = nullptr;
-  ::SetPropW(window, ControlProperty, this);
+  ControlTable().emplace_back(window, this);
 }
 
 void TWinControl::Detach() {
   if (FHandle == nullptr) return;
-  ::RemovePropW(FHandle, ControlProperty);
+  ForgetWindow(FHandle);
   if (FDefWndProc != nullptr)
     ::SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
   FDefWndProc = nullptr;
@@ -159,7 +172,7 @@ void TWinControl::Detach() {
 
 void TWinControl::CreateChildHandles() {
   for (TWinControl* child : FTabList) {
-    if (!child->HandleAllocated()) child->CreateWnd();
+    if (!child->HandleAllocated() && child->Visible()) child->CreateWnd();
   }
 }
 
@@ -198,7 +211,7 @@ void TWinControl::InsertControl(TControl* control) {
   FControls.push_back(control);
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     FTabList.push_back(windowed);
-    if (FHandle != nullptr) {
+    if (FHandle != nullptr && windowed->Visible()) {
       windowed->CreateWnd();
       ApplyTabOrder();
     }
@@ -495,6 +508,11 @@ void TWinControl::VisibleChanged() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                        (Visible() ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
   if (Parent() != nullptr && Align() != TAlign::alNone) Parent()->Realign();
+  // Shown for the first time on a parent that has its window: the window its parent left out.
+  if (FHandle == nullptr && Visible() && Parent() != nullptr && Parent()->HandleAllocated()) {
+    CreateWnd();
+    Parent()->ApplyTabOrder();
+  }
 }
 
 void TWinControl::Resized() {

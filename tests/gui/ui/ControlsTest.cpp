@@ -306,6 +306,50 @@ TEST_F(Controls, DestroyingTheParentDetachesChildren) {
   EXPECT_FALSE(child->HandleAllocated());
 }
 
+TEST_F(Controls, HiddenControlGetsItsWindowWhenFirstShown) {
+  auto* button = Place<TButton>(10, 150, 75, 25);
+  auto* panel = Place<TPanel>(10, 10, 200, 100);
+  panel->SetVisible(false);
+  auto* memo = PlaceOn<TMemo>(Form, panel, 5, 5, 150, 60);
+  memo->Lines().SetText(L"first\r\nsecond");
+  Form.Show();
+  EXPECT_TRUE(button->HandleAllocated());
+  EXPECT_FALSE(panel->HandleAllocated());
+  EXPECT_FALSE(memo->HandleAllocated());
+
+  panel->SetVisible(true);
+  ASSERT_TRUE(memo->HandleAllocated());
+  EXPECT_TRUE(::IsWindowVisible(memo->HandleIfAllocated()));
+  EXPECT_EQ(::GetParent(memo->Handle()), panel->Handle());
+  wchar_t text[32] = {};
+  ::GetWindowTextW(memo->Handle(), text, 32);
+  EXPECT_STREQ(text, L"first\r\nsecond\r\n");
+  // The late window takes its place in the tab order (the z-order): after the button.
+  EXPECT_EQ(::GetWindow(button->Handle(), GW_HWNDNEXT), panel->Handle());
+}
+
+TEST_F(Controls, HiddenControlAskedForItsHandleGetsAHiddenWindow) {
+  auto* panel = Place<TPanel>(10, 10, 200, 100);
+  panel->SetVisible(false);
+  Form.Show();
+  HWND window = panel->Handle();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(::IsWindowVisible(window));
+  EXPECT_EQ(::GetParent(window), Form.Handle());
+}
+
+TEST_F(Controls, FindControlKnowsTheToolkitsWindowsOnly) {
+  auto* button = Place<TButton>(10, 10, 75, 25);
+  Form.Show();
+  HWND window = button->Handle();
+  EXPECT_EQ(FindControl(window), button);
+  EXPECT_EQ(FindControl(Form.Handle()), &Form);
+  EXPECT_EQ(FindControl(::GetDesktopWindow()), nullptr);
+  EXPECT_EQ(FindControl(nullptr), nullptr);
+  button->DestroyHandle();
+  EXPECT_EQ(FindControl(window), nullptr);
+}
+
 TEST_F(Controls, TimerFiresWhileMessagesAreHandled) {
   TTimer timer(nullptr);
   timer.SetInterval(20);
