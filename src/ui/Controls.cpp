@@ -142,6 +142,11 @@ void TControl::SetText(const String& value) {
   TextChanged();
 }
 
+void TControl::AppendToStoredText(const String& tail) {
+  FText += tail;
+  TextChanged();
+}
+
 void TControl::SetParentFont(bool value) {
   if (value == FParentFont) return;
   FParentFont = value;

@@ -208,6 +208,10 @@ class TControl : public TComponent {
   TNotifyEvent OnMouseLeave;
 
  protected:
+  // The text kept while the control has no window, read and appended to in place: a memo's log
+  // grows line by line without a copy of the whole text at each line.
+  const String& StoredText() const { return FText; }
+  void AppendToStoredText(const String& tail);
   // The control's message handling for the messages a windowless control receives from its
   // parent (mouse) and the toolkit's notifications.
   virtual void WndProc(TMessage& message);

@@ -425,9 +425,12 @@ String TMemoLines::Strings(int index) const {
 
 void TMemoLines::Add(const String& line) {
   if (!FMemo.HandleAllocated()) {
-    String text = FMemo.Text();
-    if (!text.empty() && text.back() != L'\n') text += L"\r\n";
-    FMemo.SetText(text + line + L"\r\n");
+    const String& text = FMemo.StoredText();
+    String tail;
+    if (!text.empty() && text.back() != L'\n') tail = L"\r\n";
+    tail += line;
+    tail += L"\r\n";
+    FMemo.AppendToStoredText(tail);
     return;
   }
   if (FMemo.FPendingLines.empty()) ::PostMessageW(FMemo.Handle(), CM_SHOWPENDINGLINES, 0, 0);

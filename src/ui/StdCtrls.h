@@ -165,8 +165,9 @@ class TMemoLines {
   String Strings(int index) const;
   // Appends a line at the end (and shows it: the caret moves there). While the memo has a
   // window, lines appended in a row are collected and go into the window together when its
-  // thread next handles messages, or as soon as anyone reads the text: an append costs the same
-  // however long the text already is, which a long build log needs.
+  // thread next handles messages, or as soon as anyone reads the text; without a window the line
+  // is appended to the kept text in place. Either way an append costs the same however long the
+  // text already is, which a long build log needs.
   void Add(const String& line);
   void Clear();
   String Text() const;
