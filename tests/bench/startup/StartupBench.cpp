@@ -27,7 +27,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using testing_support::ScratchFolder;
 
-constexpr int kRuns = 5;
+constexpr int kRuns = 11;
 constexpr auto kStartLimit = std::chrono::seconds(60);
 
 String WindowsPath(const char* buildPath) {
