@@ -111,6 +111,18 @@ TEST_F(Controls, MemoLinesAddAppendsLines) {
   EXPECT_EQ(memo->Text(), L"primeira\r\nsegunda\r\n");
 }
 
+TEST_F(Controls, MemoWithoutWindowAppendsLinesToItsText) {
+  auto* memo = Place<TMemo>(10, 10, 200, 100);
+  memo->SetText(L"sem fim de linha");
+  memo->Lines().Add(L"primeira");
+  memo->Lines().Add(L"segunda");
+  ASSERT_FALSE(memo->HandleAllocated());
+  EXPECT_EQ(memo->Text(), L"sem fim de linha\r\nprimeira\r\nsegunda\r\n");
+  Form.Show();
+  EXPECT_EQ(memo->Lines().Count(), 3);
+  EXPECT_EQ(memo->Lines().Strings(2), L"segunda");
+}
+
 TEST_F(Controls, MemoKeepsTextAcrossWordWrapChange) {
   auto* memo = Place<TMemo>(10, 10, 200, 100);
   Form.Show();
