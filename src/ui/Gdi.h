@@ -56,6 +56,7 @@ using TFontHandle = TGdiHandle<TDeleteObjectTraits<HFONT>>;
 using TPenHandle = TGdiHandle<TDeleteObjectTraits<HPEN>>;
 using TBrushHandle = TGdiHandle<TDeleteObjectTraits<HBRUSH>>;
 using TBitmapHandle = TGdiHandle<TDeleteObjectTraits<HBITMAP>>;
+using TRegionHandle = TGdiHandle<TDeleteObjectTraits<HRGN>>;
 // A memory DC from CreateCompatibleDC.
 using TMemoryDC = TGdiHandle<TDeleteDCTraits>;
 // An icon the program created (not a shared stock icon).

@@ -61,7 +61,7 @@ void SkinFillDiagonal(HDC dc, const RECT& rect, TColor start, TColor end) {
     const auto corners = SkinDiagonalBand(w, h, i);
     POINT points[4];
     for (size_t k = 0; k < corners.size(); ++k) points[k] = POINT{corners[k].X, corners[k].Y};
-    TGdiHandle<TDeleteObjectTraits<HRGN>> region(::CreatePolygonRgn(points, 4, ALTERNATE));
+    TRegionHandle region(::CreatePolygonRgn(points, 4, ALTERNATE));
     if (!region) continue;
     ::SetDCBrushColor(target, SkinBandColor(s, e, i));
     ::FillRgn(target, region.Get(), static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));

@@ -99,6 +99,16 @@ TEST_F(PaintedWizard, HeaderPictureEndsAbove75) {
   EXPECT_EQ(Pixel(2, 76), kBackground);
 }
 
+// The innermost ring, 3 pixels wide at radius 18 around (560, 37): its colour on the ring, the
+// gradient in its hole, and the outer rings cut off at the band's lower edge.
+TEST_F(PaintedWizard, HeaderRingsAreHollowAndStayInTheBand) {
+  EXPECT_EQ(Pixel(560 + 18, 37), RgbColor(35, 70, 120));
+  EXPECT_EQ(Pixel(560 - 18, 37), RgbColor(35, 70, 120));
+  EXPECT_NE(Pixel(560, 37), RgbColor(35, 70, 120));
+  EXPECT_NE(Pixel(560 + 14, 37), RgbColor(35, 70, 120));
+  EXPECT_EQ(Pixel(560, 76), kBackground);
+}
+
 TEST_F(PaintedWizard, SeparatorLinesLieAt78And414) {
   EXPECT_NE(Pixel(300, 78), kBackground);
   EXPECT_NE(Pixel(300, 414), kBackground);
