@@ -25,17 +25,25 @@ constexpr int kButtonWidth = 85;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonTop = 424;
 
+// In one change, so that a label measures its text once for the new font.
 void SetFontOf(TFont& font, const wchar_t* name, int points, TFontStyles style, TColor color) {
-  font.SetName(name);
-  font.SetSize(points);
-  font.SetStyle(style);
-  font.SetColor(color);
+  TFontData data = font.Data();
+  data.Name = name;
+  data.Size = points;
+  data.Color = color;
+  data.Bold = style.Contains(TFontStyle::fsBold);
+  data.Italic = style.Contains(TFontStyle::fsItalic);
+  data.Underline = style.Contains(TFontStyle::fsUnderline);
+  data.StrikeOut = style.Contains(TFontStyle::fsStrikeOut);
+  font.SetData(data);
 }
 
-// A label at (left, top); with a width it wraps its text to that width and fits its height.
+// A label at (left, top); with a width it wraps its text to that width and fits its height. It
+// is set up as if loaded, so that it measures its text once, at the end.
 TLabel* MakeLabel(TComponent* owner, TWinControl* parent, int left, int top, const wchar_t* text,
                   int wrapWidth = 0) {
   auto* label = new TLabel(owner);
+  label->SetLoading(true);
   label->SetParent(parent);
   label->SetLeft(left);
   label->SetTop(top);
@@ -46,6 +54,7 @@ TLabel* MakeLabel(TComponent* owner, TWinControl* parent, int left, int top, con
   label->SetShowAccelChar(false);
   label->SetTransparent(true);
   label->SetCaption(text);
+  label->Loaded();
   return label;
 }
 

@@ -531,6 +531,11 @@ void TCustomLabel::AdjustBounds() {
   SetBounds(left, Top(), width, r.bottom);
 }
 
+void TCustomLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
 void TCustomLabel::Paint() {
   TCanvas& canvas = Canvas();
   RECT r = ClientRect();

@@ -231,6 +231,8 @@ class TCustomLabel : public TGraphicControl {
   void SetLayout(TTextLayout value);
   bool ShowAccelChar() const { return FShowAccelChar; }
   void SetShowAccelChar(bool value);
+  // Fits the bounds to the text, which changes while loading leave as they are.
+  void Loaded() override;
 
  protected:
   void Paint() override;

@@ -217,6 +217,20 @@ TEST_F(Controls, AutoSizeLabelFitsItsText) {
   EXPECT_EQ(label->Height(), canvas.TextHeight(L"Instalador"));
 }
 
+TEST_F(Controls, LoadingLabelKeepsItsBoundsUntilLoaded) {
+  auto* label = Place<TLabel>(0, 0, 10, 10);
+  label->SetLoading(true);
+  label->SetCaption(L"Instalador");
+  label->Font().SetStyle(TFontStyles{TFontStyle::fsBold});
+  EXPECT_EQ(label->Width(), 10);
+  label->Loaded();
+  EXPECT_FALSE(label->Loading());
+  TCanvas& canvas = label->Canvas();
+  canvas.Font().Assign(label->Font());
+  EXPECT_EQ(label->Width(), canvas.TextWidth(L"Instalador"));
+  EXPECT_EQ(label->Height(), canvas.TextHeight(L"Instalador"));
+}
+
 TEST_F(Controls, LabelTakesTheFormsFontUntilItsOwnIsChanged) {
   Form.Font().SetName(L"Segoe UI");
   auto* label = Place<TLabel>(0, 0, 10, 10);
