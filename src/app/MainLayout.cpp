@@ -1,6 +1,8 @@
 // The wizard window's controls, built from top to bottom: header picture with its two lines, the
 // notebook with the six pages, the button row, and the non-visual components. Positions are
 // client pixels at 96 dots per inch; each page keeps a 30-pixel margin around its content.
+#include <algorithm>
+
 #include "app/Main.h"
 #include "app/MainHeader.h"
 #include "app/MainTexts.h"
@@ -21,6 +23,7 @@ constexpr int kNotebookTop = 80;
 constexpr int kNotebookHeight = 334;
 constexpr int kPageMargin = 30;
 constexpr int kContentWidth = kClientWidth - 2 * kPageMargin;
+constexpr int kFileTitleWidth = 52;
 constexpr int kButtonWidth = 85;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonTop = 424;
@@ -203,14 +206,17 @@ void TFrmMain::BuildConfirmar() {
 void TFrmMain::BuildCopiar() {
   const int m = kPageMargin;
   LabCopiar = MakeLabel(this, NpgCopiar, m, m, MainTexts::Copiar, kContentWidth);
+  // The title takes its 52 pixels, or its text's width where the font is wider (the colon is
+  // never cut); the file's label takes the rest of the row.
   LabArquivoTitulo = MakeLabel(this, NpgCopiar, m, 62, MainTexts::Arquivo);
-  LabArquivoTitulo->SetAutoSize(false);
-  LabArquivoTitulo->SetBounds(m, 62, 52, 19);
-  LabArquivoTitulo->SetLayout(TTextLayout::tlCenter);
   LabArquivoTitulo->Font().SetStyle({TFontStyle::fsBold});
-  LabArquivo = MakeLabel(this, NpgCopiar, m + 52, 62, L"");
+  const int titleWidth = std::max(kFileTitleWidth, LabArquivoTitulo->Width());
+  LabArquivoTitulo->SetAutoSize(false);
+  LabArquivoTitulo->SetBounds(m, 62, titleWidth, 19);
+  LabArquivoTitulo->SetLayout(TTextLayout::tlCenter);
+  LabArquivo = MakeLabel(this, NpgCopiar, m + titleWidth, 62, L"");
   LabArquivo->SetAutoSize(false);
-  LabArquivo->SetBounds(m + 52, 62, kContentWidth - 52, 19);
+  LabArquivo->SetBounds(m + titleWidth, 62, kContentWidth - titleWidth, 19);
   LabArquivo->SetLayout(TTextLayout::tlCenter);
 
   ProgBar1 = new TQoGauge(this);

@@ -40,6 +40,21 @@ TEST_F(WizardWindow, ChangeButtonSitsRightOfDestination) {
   EXPECT_EQ(Form().BtnAlterar->Caption(), L"A&lterar...");
 }
 
+// The bold title keeps its whole text (52 pixels unless the font is wider) and the file's label
+// fills the rest of the 570-pixel row.
+TEST_F(WizardWindow, CopyRowShowsTheWholeFileTitle) {
+  Open(SetupFile());
+  TLabel& title = *Form().LabArquivoTitulo;
+  TCanvas& canvas = title.Canvas();
+  canvas.Font().Assign(title.Font());
+  EXPECT_EQ(title.Caption(), L"Arquivo:");
+  EXPECT_TRUE(title.Font().Style().Contains(TFontStyle::fsBold));
+  EXPECT_GE(title.Width(), 52);
+  EXPECT_GE(title.Width(), canvas.TextWidth(L"Arquivo:"));
+  EXPECT_EQ(Form().LabArquivo->Left(), title.Left() + title.Width());
+  EXPECT_EQ(Form().LabArquivo->Left() + Form().LabArquivo->Width(), 30 + 570);
+}
+
 TEST_F(WizardWindow, CopyGaugeIsAGreenBarOf570By19) {
   Open(SetupFile());
   EXPECT_EQ(Form().ProgBar1->Width(), 570);
