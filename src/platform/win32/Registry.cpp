@@ -73,14 +73,15 @@ HKEY Key(void* handle) {
 
 }  // namespace
 
+// Full access where it is granted, else reading only; a key that is not there is not asked for
+// twice (the catalogue probes several that rarely exist, each a round trip to the Wine server).
 std::optional<RegistryKey> RegistryKey::Open(RegRoot root, const String& path) {
   HKEY key = nullptr;
-  if (::RegOpenKeyExW(RootHandle(root), Relative(path).c_str(), 0, KEY_ALL_ACCESS, &key) !=
-          ERROR_SUCCESS &&
-      ::RegOpenKeyExW(RootHandle(root), Relative(path).c_str(), 0, KEY_READ, &key) !=
-          ERROR_SUCCESS) {
-    return std::nullopt;
-  }
+  const String relative = Relative(path);
+  LSTATUS status = ::RegOpenKeyExW(RootHandle(root), relative.c_str(), 0, KEY_ALL_ACCESS, &key);
+  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
+    status = ::RegOpenKeyExW(RootHandle(root), relative.c_str(), 0, KEY_READ, &key);
+  if (status != ERROR_SUCCESS) return std::nullopt;
   return RegistryKey(key);
 }
 
