@@ -28,19 +28,6 @@ constexpr int kButtonWidth = 85;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonTop = 424;
 
-// In one change, so that a label measures its text once for the new font.
-void SetFontOf(TFont& font, const wchar_t* name, int points, TFontStyles style, TColor color) {
-  TFontData data = font.Data();
-  data.Name = name;
-  data.Size = points;
-  data.Color = color;
-  data.Bold = style.Contains(TFontStyle::fsBold);
-  data.Italic = style.Contains(TFontStyle::fsItalic);
-  data.Underline = style.Contains(TFontStyle::fsUnderline);
-  data.StrikeOut = style.Contains(TFontStyle::fsStrikeOut);
-  font.SetData(data);
-}
-
 // A label at (left, top); with a width it wraps its text to that width and fits its height. It
 // is set up as if loaded, so that it measures its text once, at the end.
 TLabel* MakeLabel(TComponent* owner, TWinControl* parent, int left, int top, const wchar_t* text,
@@ -103,7 +90,7 @@ void TFrmMain::BuildWindow() {
   SetBorderStyle(TFormBorderStyle::bsDialog);
   SetPosition(TPosition::poScreenCenter);
   SetColor(kBackground);
-  SetFontOf(Font(), L"Segoe UI", 9, {}, clWindowText);
+  Font().SetAppearance(L"Segoe UI", 9, {}, clWindowText);
   SetClientSize(kClientWidth, kClientHeight);
   BuildHeader();
   BuildNotebook();
@@ -118,9 +105,9 @@ void TFrmMain::BuildHeader() {
   ImgCabecalho->SetBounds(0, 0, kClientWidth, kHeaderHeight);
 
   LabInfo = MakeLabel(this, this, 20, 12, MainTexts::Info);
-  SetFontOf(LabInfo->Font(), L"Tahoma", 8, {TFontStyle::fsBold}, clWhite);
+  LabInfo->Font().SetAppearance(L"Tahoma", 8, {TFontStyle::fsBold}, clWhite);
   LabAviso = MakeLabel(this, this, 34, 30, MainTexts::AvisoInitial);
-  SetFontOf(LabAviso->Font(), L"Segoe UI", 9, {}, clWhite);
+  LabAviso->Font().SetAppearance(L"Segoe UI", 9, {}, clWhite);
   // A fixed band, so that each step's text repaints whole over the picture.
   LabAviso->SetAutoSize(false);
   LabAviso->SetBounds(34, 30, 480, 17);
@@ -166,7 +153,7 @@ void TFrmMain::BuildBemVindo() {
   const int m = kPageMargin;
   LabBemVindo = MakeLabel(this, NpgBemVindo, m, m, MainTexts::BemVindo, kContentWidth);
   LabVersao = MakeLabel(this, NpgBemVindo, m, 100, MainTexts::Versao);
-  SetFontOf(LabVersao->Font(), L"Segoe UI", 10, {TFontStyle::fsBold}, clWindowText);
+  LabVersao->Font().SetAppearance(L"Segoe UI", 10, {TFontStyle::fsBold}, clWindowText);
   LabAvisoLegal = MakeLabel(this, NpgBemVindo, m, 196, MainTexts::AvisoLegal, kContentWidth);
   LabAvisoLegal->Font().SetColor(RgbColor(96, 96, 96));
   LabCopyright = MakeLabel(this, NpgBemVindo, m, 286, MainTexts::Copyright);
@@ -228,7 +215,7 @@ void TFrmMain::BuildCopiar() {
   ProgBar1->SetMargin(1);
   ProgBar1->SetBoxColor(RgbColor(0, 159, 0));
   ProgBar1->SetParentColor(true);
-  SetFontOf(ProgBar1->Font(), L"Tahoma", 8, {}, clWhite);
+  ProgBar1->Font().SetAppearance(L"Tahoma", 8, {}, clWhite);
   ProgBar1->SetBounds(m, 86, kContentWidth, 19);
 }
 
@@ -248,8 +235,8 @@ void TFrmMain::BuildButtons() {
 void TFrmMain::BuildComponents() {
   MsgDlg1 = new TQoMsgDlg(this);
   MsgDlg1->SetName(L"MsgDlg1");
-  SetFontOf(MsgDlg1->ButtonFont(), L"Segoe UI", 9, {}, clWindowText);
-  SetFontOf(MsgDlg1->MessageFont(), L"Segoe UI", 9, {}, clWindowText);
+  MsgDlg1->ButtonFont().SetAppearance(L"Segoe UI", 9, {}, clWindowText);
+  MsgDlg1->MessageFont().SetAppearance(L"Segoe UI", 9, {}, clWindowText);
   MsgDlg1->SetBtnWidth(kButtonWidth);
   MsgDlg1->SetBtnHeight(kButtonHeight);
   MsgDlg1->SetColor(kBackground);

@@ -97,6 +97,14 @@ void TFont::SetSize(int points) {
   SetHeight(-::MulDiv(points, FPixelsPerInch, 72));
 }
 
+void TFont::SetAppearance(const String& name, int points, TFontStyles style, TColor color) {
+  FName = name;
+  FHeight = -::MulDiv(points, FPixelsPerInch, 72);
+  FStyle = style;
+  FColor = color;
+  Changed();
+}
+
 void TFont::SetHeight(int pixels) {
   if (pixels == FHeight) return;
   FHeight = pixels;

@@ -51,6 +51,8 @@ class TFont {
   void SetStyle(TFontStyles value);
   TColor Color() const { return FColor; }
   void SetColor(TColor value);
+  // Name, size in points, style and colour in one change (OnChange fires once).
+  void SetAppearance(const String& name, int points, TFontStyles style, TColor color);
   int PixelsPerInch() const { return FPixelsPerInch; }
   // Changes the density the size refers to; the size in points stays.
   void SetPixelsPerInch(int value);

@@ -102,6 +102,20 @@ TEST(Font, ChangeFiresOnChangeOncePerChange) {
   EXPECT_EQ(changes, 2);
 }
 
+TEST(Font, SetAppearanceChangesAllFourInOneChange) {
+  TFont font;
+  font.SetPixelsPerInch(120);
+  int changes = 0;
+  font.OnChange = [&] { ++changes; };
+  font.SetAppearance(L"Segoe UI", 10, {TFontStyle::fsBold}, clRed);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(font.Name(), L"Segoe UI");
+  EXPECT_EQ(font.Size(), 10);
+  EXPECT_EQ(font.Height(), -::MulDiv(10, 120, 72));
+  EXPECT_EQ(font.Style(), TFontStyles{TFontStyle::fsBold});
+  EXPECT_EQ(font.Color(), clRed);
+}
+
 TEST(Icon, StockIconIsThirtyTwoPixelsWide) {
   TIcon icon;
   icon.LoadStock(IDI_WARNING);
