@@ -248,7 +248,8 @@ TEST_F(DCC32, UnitScopeAndSearchOptionsFollowTheCompilerVersion) {
 
 TEST_F(DCC32, LongPathBugMakesPathOptionsRelativeToThePackageFolder) {
   const auto dcc = Driver(33.0f, csfMsBuild, true, true);
-  Make(*dcc);
+  const bool made = Make(*dcc);
+  EXPECT_TRUE(made) << ToUtf8(dcc->GetOutput());
   EXPECT_EQ(RecordedCommandLine(), Exe() + L" \"" + Package +
                                        L"\" --no-config -U\"..\\lib\" -LN\"..\\dcp\" "
                                        L"-LE\"..\\bpl\" ");
