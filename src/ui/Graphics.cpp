@@ -71,7 +71,7 @@ TFontData TFont::Data() const {
 
 void TFont::SetData(const TFontData& data) {
   FName = data.Name;
-  FHeight = -::MulDiv(data.Size, FPixelsPerInch, 72);
+  FHeight = HeightOfPoints(data.Size);
   FColor = data.Color;
   FCharset = data.Charset;
   FPitch = data.Pitch;
@@ -93,13 +93,17 @@ int TFont::Size() const {
   return -::MulDiv(FHeight, 72, FPixelsPerInch);
 }
 
+int TFont::HeightOfPoints(int points) const {
+  return -::MulDiv(points, FPixelsPerInch, 72);
+}
+
 void TFont::SetSize(int points) {
-  SetHeight(-::MulDiv(points, FPixelsPerInch, 72));
+  SetHeight(HeightOfPoints(points));
 }
 
 void TFont::SetAppearance(const String& name, int points, TFontStyles style, TColor color) {
   FName = name;
-  FHeight = -::MulDiv(points, FPixelsPerInch, 72);
+  FHeight = HeightOfPoints(points);
   FStyle = style;
   FColor = color;
   Changed();
@@ -127,7 +131,7 @@ void TFont::SetPixelsPerInch(int value) {
   if (value <= 0 || value == FPixelsPerInch) return;
   int points = Size();
   FPixelsPerInch = value;
-  FHeight = -::MulDiv(points, FPixelsPerInch, 72);
+  FHeight = HeightOfPoints(points);
   Changed();
 }
 

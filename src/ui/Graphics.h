@@ -68,6 +68,8 @@ class TFont {
 
  private:
   void Changed();
+  // The character height in pixels of a size in points at PixelsPerInch.
+  int HeightOfPoints(int points) const;
   String FName = L"Tahoma";
   int FHeight;
   int FPixelsPerInch;
