@@ -42,7 +42,10 @@ wine build/win64/tests/fixtures/ide/makeide.exe install "$ide_root" \
   build/win64/tests/fixtures/fakedcc/fakedcc.exe --bds "$bds"
 
 # A clean slate for the installer: no destination remembered from an earlier run, no old files.
-wine reg delete 'HKLM\Software\Quorvane' /f >/dev/null 2>&1 || true
+# A 32-bit setup keeps its key in the 32-bit registry view, a 64-bit one in the 64-bit view.
+for view in 32 64; do
+  wine reg delete 'HKLM\Software\Quorvane' /f /reg:$view >/dev/null 2>&1 || true
+done
 rm -rf "$WINEPREFIX/drive_c/Quorvane"
 
 echo "== Starting the report listener on 127.0.0.1"
@@ -58,19 +61,24 @@ report_server="127.0.0.1:$(tr -d '\n' <"$work/port")"
 user_key="HKCU\\Software\\Embarcadero\\BDS\\$bds.0"
 installer_key="HKLM\\Software\\Quorvane"
 env_options="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Embarcadero/BDS/$bds.0/EnvOptions.proj"
-snapshot() {
-  local out="$1" key
-  : >"$out"
-  for key in "$user_key" "$installer_key"; do
-    if wine reg export "$key" "$work/key.reg" /y >/dev/null 2>&1; then
-      iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' | grep -v -e '^Windows Registry' -e '^$' \
-        >>"$out" || true
-    fi
-  done
-  if [ -f "$env_options" ]; then
-    grep -E '<(DelphiLibraryPath|DelphiBrowsingPath|DelphiDebugDCUPath)>' "$env_options" |
-      sed 's/^ */EnvOptions.proj: /' | tr -d '\r' >>"$out"
+# The installer's key is read in both registry views: a 32-bit setup writes to the 32-bit view.
+export_key() {
+  if wine reg export "$1" "$work/key.reg" /y ${2:+"$2"} >/dev/null 2>&1; then
+    iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' | grep -v -e '^Windows Registry' -e '^$' ||
+      true
   fi
+}
+snapshot() {
+  local out="$1"
+  {
+    export_key "$user_key"
+    export_key "$installer_key" /reg:32
+    export_key "$installer_key" /reg:64
+    if [ -f "$env_options" ]; then
+      grep -E '<(DelphiLibraryPath|DelphiBrowsingPath|DelphiDebugDCUPath)>' "$env_options" |
+        sed 's/^ */EnvOptions.proj: /' | tr -d '\r'
+    fi
+  } >"$out"
 }
 snapshot "$work/before.txt"
 

@@ -7,7 +7,8 @@
 #
 #   STUB.exe              the wizard to pack the library into; default: build/win32/src/app/
 #                         qrvsetup.exe, then build/win64/src/app/qrvsetup.exe. A 32-bit wizard is
-#                         replaced by the 64-bit one when this Wine cannot run 32-bit programs.
+#                         replaced by the 64-bit one when this Wine or its prefix cannot run
+#                         32-bit programs.
 #   --screenshot FILE     go to --page, take a picture of the screen, then close the wizard
 #   --page N              the page for the picture: 0 welcome, 1 agreement, 2 destination,
 #                         3 confirmation, 4 copy (the agreement is accepted on the way)
@@ -85,9 +86,13 @@ pe_machine() {
   od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
 }
 
+# Wine's 32-bit part is installed, and the prefix, if made already, was made with it (a prefix
+# made by a 64-bit-only Wine has no 32-bit system folder).
 wine_runs_32bit() {
-  [ -e /usr/lib/wine/wine ] || [ -e /usr/lib/i386-linux-gnu/wine/wine ] ||
-    ls /usr/lib/wine/i386-windows/ntdll.dll >/dev/null 2>&1
+  { [ -e /usr/lib/wine/wine ] || [ -d /usr/lib/i386-linux-gnu/wine/i386-windows ] ||
+    [ -e /usr/lib/wine/i386-windows/ntdll.dll ]; } &&
+    { [ ! -f "$WINEPREFIX/system.reg" ] ||
+      [ -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }
 }
 
 choose_stub() {
@@ -103,8 +108,8 @@ choose_stub() {
   [ -f "$stub" ] || die "no such wizard: $stub"
   if [ "$(pe_machine "$stub")" = 014c ] && ! wine_runs_32bit; then
     local wide="$win64_build/src/app/qrvsetup.exe"
-    [ -f "$wide" ] || die "$stub is a 32-bit program, this Wine runs 64-bit programs only, and there is no $wide"
-    say "this Wine runs 64-bit programs only: using $wide instead of the 32-bit $stub"
+    [ -f "$wide" ] || die "$stub is a 32-bit program, this Wine or its prefix runs 64-bit programs only, and there is no $wide"
+    say "this Wine or its prefix runs 64-bit programs only: using $wide instead of the 32-bit $stub"
     stub="$wide"
   fi
 }
