@@ -79,22 +79,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# The PE machine of a program: 014c for i386, 8664 for x86_64.
-pe_machine() {
-  local offset
-  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
-}
-
-# Wine's 32-bit part is installed, and the prefix, if made already, was made with it (a prefix
-# made by a 64-bit-only Wine has no 32-bit system folder).
-wine_runs_32bit() {
-  { [ -e /usr/lib/wine/wine ] || [ -d /usr/lib/i386-linux-gnu/wine/i386-windows ] ||
-    [ -e /usr/lib/wine/i386-windows/ntdll.dll ]; } &&
-    { [ ! -f "$WINEPREFIX/system.reg" ] ||
-      [ -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; }
-}
-
 choose_stub() {
   if [ -z "$stub" ]; then
     for candidate in "$root/build/win32/src/app/qrvsetup.exe" "$win64_build/src/app/qrvsetup.exe"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the three presets, checks the size of the shipped setup program and runs every test:
-# natively (sanitizers on), then the Windows build under Wine on a virtual screen, then a short
-# fuzzing run and the benchmarks (figures printed).
+# natively (sanitizers on), then the Windows build under Wine on a virtual screen, then the shipped
+# 32-bit setup end to end (when Wine runs 32-bit programs), then a short fuzzing run and the
+# benchmarks (figures printed).
 # QRV_SKIP_BENCH=1 leaves the benchmarks out.
 set -euo pipefail
 QRV_ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -23,6 +24,11 @@ trap wine_env_stop EXIT
 wine_env_start
 echo "== Windows tests under Wine"
 ctest --test-dir build/win64 --output-on-failure -j "$jobs" -LE bench
+
+echo "== the shipped (32-bit) setup program under Wine"
+status=0
+bash tests/e2e/shipped-setup.sh || status=$?
+[ "$status" -eq 0 ] || [ "$status" -eq 77 ] || exit "$status"  # 77: no 32-bit Wine, skipped
 
 if [ -x tests/fuzz/run.sh ]; then
   echo "== fuzzing"

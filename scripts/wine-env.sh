@@ -7,7 +7,34 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEARCH=win64
 QRV_STARTED_XVFB=""
 
+# The PE machine of a program: 014c for i386, 8664 for x86_64.
+pe_machine() {
+  local offset
+  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
+}
+
+wine32_installed() {
+  [ -e /usr/lib/wine/wine ] || [ -d /usr/lib/i386-linux-gnu/wine/i386-windows ]
+}
+
+# A prefix made by a Wine without its 32-bit part has no 32-bit system folder; once that part is
+# installed, Wine starts no program in such a prefix, 64-bit ones included.
+prefix_lacks_32bit_part() {
+  [ -f "$WINEPREFIX/system.reg" ] && [ ! -e "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]
+}
+
+# 32-bit programs run: Wine's 32-bit part is installed and the prefix, if made, was made with it.
+wine_runs_32bit() {
+  wine32_installed && ! prefix_lacks_32bit_part
+}
+
 wine_env_start() {
+  if wine32_installed && prefix_lacks_32bit_part; then
+    echo "wine-env: $WINEPREFIX was made before Wine's 32-bit part was installed, and Wine" \
+      "cannot start programs in it any more; remove it and it is made again" >&2
+    return 1
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
