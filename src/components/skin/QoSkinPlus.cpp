@@ -28,7 +28,7 @@ TForm* TakeFirst(std::vector<TForm*>& list) {
 TQoSkinPlus::TQoSkinPlus(TComponent* owner)
     : TComponent(owner), FColors(std::make_unique<TQoSkinColors>()) {
   FOldNotifyFormChange = Screen().OnActiveFormChange;
-  Screen().OnActiveFormChange = [this](TComponent* sender) { ActiveFormChange(sender); };
+  Screen().OnActiveFormChange = TFormChangeLink{this};
   FMainWindowHook = UiApplication().HookMainWindow([this](TMessage&) {
     MainWindowMessage();
     return false;
@@ -38,8 +38,25 @@ TQoSkinPlus::TQoSkinPlus(TComponent* owner)
 TQoSkinPlus::~TQoSkinPlus() {
   BeginDestroy();
   UiApplication().UnhookMainWindow(FMainWindowHook);
-  if (!Designing()) Screen().OnActiveFormChange = FOldNotifyFormChange;
+  if (!Designing()) LeaveFormChangeChain();
   if (CurrentSkinColors() == FColors.get()) SetCurrentSkinColors(nullptr);
+}
+
+TQoSkinPlus* TQoSkinPlus::SkinOf(const TNotifyEvent& handler) {
+  const auto* link = handler.target<TFormChangeLink>();
+  return link != nullptr ? link->Skin : nullptr;
+}
+
+// At the head of the chain the skin puts the previous handler back. A skin further down (a later
+// skin chained to it) is cut out instead: the skin after it takes over its previous handler.
+// Putting the previous handler back there would drop the later skins from the chain and leave the
+// screen calling this one once they are gone.
+void TQoSkinPlus::LeaveFormChangeChain() {
+  TNotifyEvent* link = &Screen().OnActiveFormChange;
+  for (TQoSkinPlus* skin = SkinOf(*link); skin != nullptr && skin != this; skin = SkinOf(*link))
+    link = &skin->FOldNotifyFormChange;
+  if (SkinOf(*link) != this) link = &Screen().OnActiveFormChange;  // not found: the head
+  *link = FOldNotifyFormChange;
 }
 
 void TQoSkinPlus::SetActive(bool value) {

@@ -11,8 +11,9 @@
 // application's tree, which holds the skin's form too) waits on two lists: it gets its colour at
 // the next message of the main window, and its full treatment when any form is next activated.
 // The skin chains itself into the screen's active-form change and hooks the main window; it
-// undoes both when destroyed. The hooks it makes are its own and go with it (the controls get
-// their own handlers back). Windows only.
+// undoes both when destroyed (skins destroyed in another order than made each cut themselves
+// out of the chain, so that no handler is left calling a destroyed skin). The hooks it makes are
+// its own and go with it (the controls get their own handlers back). Windows only.
 #pragma once
 
 #include <cstdint>
@@ -56,6 +57,14 @@ class TQoSkinPlus : public TComponent {
   bool Skipped(const TComponent& component) const;
   void TakeOver(TControl& control);
   void ApplyToAllForms();
+  // The skin's link in the screen's active-form-change chain: a type of its own, so that the
+  // chain can be walked from skin to skin.
+  struct TFormChangeLink {
+    TQoSkinPlus* Skin;
+    void operator()(TComponent* sender) const { Skin->ActiveFormChange(sender); }
+  };
+  static TQoSkinPlus* SkinOf(const TNotifyEvent& handler);
+  void LeaveFormChangeChain();
   void ActiveFormChange(TComponent* sender);
   void MainWindowMessage();
 

@@ -193,6 +193,31 @@ TEST(SkinPlusChain, ThePreviousActiveFormChangeHandlerRunsFirstAndIsPutBack) {
   Screen().OnActiveFormChange = nullptr;
 }
 
+// Two wizards at once, the first closed first: the later skin must stay in the chain, and once
+// both are gone the screen must call the original handler, not a destroyed skin.
+TEST(SkinPlusChain, ASkinDestroyedBeforeALaterOneLeavesTheChainWhole) {
+  int previousCalls = 0;
+  Screen().OnActiveFormChange = [&](TComponent*) { ++previousCalls; };
+  {
+    auto firstOwner = std::make_unique<TForm>(nullptr);
+    new TQoSkinPlus(firstOwner.get());
+    TForm secondOwner(nullptr);
+    auto* second = new TQoSkinPlus(&secondOwner);
+    second->Loaded();
+    firstOwner.reset();
+    TForm dialog(nullptr);
+    ASSERT_EQ(second->FormList().size(), 1u);
+    dialog.Show();
+    EXPECT_GE(previousCalls, 1);
+    EXPECT_TRUE(second->FormList().empty());  // the later skin still hears the activation
+  }
+  previousCalls = 0;
+  TForm after(nullptr);
+  after.Show();
+  EXPECT_GE(previousCalls, 1);
+  Screen().OnActiveFormChange = nullptr;
+}
+
 TEST(SkinPlusActive, SwitchingOnAtRunTimeAppliesTheSchemeToEveryForm) {
   TForm owner(nullptr);
   TForm other(nullptr);
