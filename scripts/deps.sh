@@ -46,6 +46,6 @@ if [ "$want_wine32" = 1 ]; then
 fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get update -qq || true  # a list left out shows as a failed install below
   apt_install "${missing[@]}"
 fi
