@@ -27,9 +27,9 @@ wine_env_start
 echo "== Windows tests under Wine (heap checks on)"
 WINEDEBUG=warn+heap ctest --test-dir build/win64 --output-on-failure -j "$jobs" -LE bench
 
-echo "== the shipped (32-bit) setup program under Wine"
+echo "== the shipped (32-bit) setup program under Wine (heap checks on)"
 status=0
-bash tests/e2e/shipped-setup.sh || status=$?
+WINEDEBUG=warn+heap bash tests/e2e/shipped-setup.sh || status=$?
 [ "$status" -eq 0 ] || [ "$status" -eq 77 ] || exit "$status"  # 77: no 32-bit Wine, skipped
 
 if [ -x tests/fuzz/run.sh ]; then
