@@ -28,6 +28,10 @@ echo "== Windows tests under Wine (heap checks on)"
 WINEDEBUG=warn+heap ctest --test-dir build/win64 --output-on-failure -j "$jobs" -LE bench
 
 echo "== the shipped (32-bit) setup program under Wine (heap checks on)"
+if wine_runs_32bit; then
+  QRV_SETUP_STUB="Z:$QRV_ROOT/build/win32/src/app/qrvsetup.exe" WINEDEBUG=warn+heap \
+    ctest --test-dir build/win64 --output-on-failure -R '^wizard_e2e_tests$'
+fi
 status=0
 WINEDEBUG=warn+heap bash tests/e2e/shipped-setup.sh || status=$?
 [ "$status" -eq 0 ] || [ "$status" -eq 77 ] || exit "$status"  # 77: no 32-bit Wine, skipped

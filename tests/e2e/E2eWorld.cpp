@@ -2,15 +2,14 @@
 
 #include <stdexcept>
 
+#include "InstallerKey.h"
 #include "SetupBuilder.h"
 #include "fixtures/ide/MsBuildRuntime.h"
+#include "platform/Environment.h"
 #include "platform/Files.h"
-#include "platform/Registry.h"
 #include "support/TestSupport.h"
 
 namespace {
-
-const wchar_t* const kInstallerKey = L"SOFTWARE\\Quorvane";
 
 template <typename TText>
 TText Replaced(TText text, const TText& from, const TText& to) {
@@ -44,10 +43,26 @@ String PrepareSampleLibrary(int32_t version, const String& folder) {
   return folder;
 }
 
+String SetupStub() {
+  const std::optional<String> chosen = platform::GetEnvironmentVariable(L"QRV_SETUP_STUB");
+  return chosen && !chosen->empty() ? *chosen : String(QRV_SETUP_STUB);
+}
+
+bool SetupStubIs32Bit() {
+  static const bool is32Bit = [] {
+    const std::vector<uint8_t> image = platform::ReadFileBytes(SetupStub());
+    if (image.size() < 0x40) return false;
+    const uint32_t header = image[0x3c] | image[0x3d] << 8 | image[0x3e] << 16 |
+                            static_cast<uint32_t>(image[0x3f]) << 24;
+    return header + 6 <= image.size() && image[header + 4] == 0x4c && image[header + 5] == 0x01;
+  }();
+  return is32Bit;
+}
+
 String BuildSampleSetup(int32_t version, const String& folder,
                         const std::optional<String>& reportServer) {
   TBuildOptions options;
-  options.Stub = QRV_SETUP_STUB;
+  options.Stub = SetupStub();
   options.From = PrepareSampleLibrary(version, WithTrailingBackslash(folder) + L"library");
   options.Output =
       WithTrailingBackslash(folder) + L"qrvsetup-d" + std::to_wstring(version) + L".exe";
@@ -74,7 +89,7 @@ TSimulatedIde InstallRadStudioWithFakeCompiler(const String& rootDir, int bdsVer
 
 void ResetWorld() {
   RemoveSimulatedIdes();
-  platform::RegistryKey::DeleteTree(platform::RegRoot::LocalMachine, kInstallerKey);
+  DeleteInstallerKey();
   if (platform::DirectoryExists(L"C:\\Quorvane")) testing_support::RemoveTree(L"C:\\Quorvane");
   // The simulated IDE's common folder, where the compiled packages go.
   const String common = L"C:\\Users\\Public\\Documents\\Embarcadero";

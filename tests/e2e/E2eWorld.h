@@ -33,7 +33,14 @@ String SampleProjectName(int32_t version);
 // whose package project and its resource are named "QRVLib" + version + "0". Returns folder.
 String PrepareSampleLibrary(int32_t version, const String& folder);
 
-// Packs the sample library into the wizard built with the tests; reportServer becomes the
+// The wizard the setups are made of: the program named by the environment variable
+// QRV_SETUP_STUB (a Windows path) when set, such as the shipped 32-bit build, else the one built
+// with the tests.
+String SetupStub();
+// Whether that wizard is a 32-bit program (it then keeps its own key in the 32-bit registry view).
+bool SetupStubIs32Bit();
+
+// Packs the sample library into the wizard (SetupStub); reportServer becomes the
 // descriptor's ReportServer when given. Returns the setup's path, folder\qrvsetup-dVERSION.exe.
 String BuildSampleSetup(int32_t version, const String& folder,
                         const std::optional<String>& reportServer);
@@ -42,7 +49,8 @@ String BuildSampleSetup(int32_t version, const String& folder,
 TSimulatedIde InstallRadStudioWithFakeCompiler(const String& rootDir, int bdsVersion);
 
 // Removes every simulated IDE with its common folder (compiled packages), the installer's
-// remembered destinations and the default destination folders (C:\Quorvane\QRVComps).
+// remembered destinations (InstallerKey.h) and the default destination folders
+// (C:\Quorvane\QRVComps).
 void ResetWorld();
 
 // The destination a setup for version proposes when nothing is remembered.

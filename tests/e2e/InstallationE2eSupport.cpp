@@ -11,13 +11,6 @@
 
 namespace {
 
-std::optional<String> ReadStringValue(platform::RegRoot root, const String& key,
-                                      const String& name) {
-  const auto opened = platform::RegistryKey::Open(root, key);
-  if (!opened) return std::nullopt;
-  return opened->ReadString(name);
-}
-
 // The sample library's files all begin with "Qrv" (QrvConsts.pas, QRVLib260.dpk, ...).
 bool LibraryFileName(const String& name) {
   return SameTextAscii(name.substr(0, 3), L"Qrv");
@@ -32,13 +25,11 @@ std::string ReadBytes(const String& path) {
 }
 
 std::optional<String> UserValue(int bds, const String& subKey, const String& name) {
-  return ReadStringValue(platform::RegRoot::CurrentUser,
-                         L"Software\\Embarcadero\\BDS\\" + std::to_wstring(bds) + L".0\\" + subKey,
-                         name);
-}
-
-std::optional<String> InstallerValue(const String& name) {
-  return ReadStringValue(platform::RegRoot::LocalMachine, L"SOFTWARE\\Quorvane\\QRVComps", name);
+  const auto key = platform::RegistryKey::Open(
+      platform::RegRoot::CurrentUser,
+      L"Software\\Embarcadero\\BDS\\" + std::to_wstring(bds) + L".0\\" + subKey);
+  if (!key) return std::nullopt;
+  return key->ReadString(name);
 }
 
 int PathCount(const String& pathList, const String& folder) {

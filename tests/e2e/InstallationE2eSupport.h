@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "E2eWorld.h"
+#include "InstallerKey.h"
 #include "core/String.h"
 
 // A file's bytes; empty when it is missing.
@@ -18,8 +19,6 @@ std::string ReadBytes(const String& path);
 // A string value under a simulated RAD Studio's per-user key (subKey below
 // HKCU Software\Embarcadero\BDS\<bds>.0); none when the key or the value is missing.
 std::optional<String> UserValue(int bds, const String& subKey, const String& name);
-// A string value of the installer's key (HKLM\SOFTWARE\Quorvane\QRVComps).
-std::optional<String> InstallerValue(const String& name);
 
 // How often folder appears in a ";"-separated path list (ignoring case).
 int PathCount(const String& pathList, const String& folder);

@@ -7,7 +7,6 @@
 
 // The platform's headers before windows.h, whose A/W macros would rename their file functions.
 #include "platform/Files.h"
-#include "platform/Registry.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +15,7 @@
 #include <optional>
 
 #include "E2eWorld.h"
+#include "InstallerKey.h"
 #include "WizardDriver.h"
 #include "fixtures/report/ReportListener.h"
 
@@ -85,10 +85,7 @@ class SetupProgram : public ::testing::Test {
   }
 
   void RememberDestination(const String& folder) const {
-    auto key = platform::RegistryKey::Create(platform::RegRoot::LocalMachine,
-                                             L"SOFTWARE\\Quorvane\\QRVComps");
-    ASSERT_TRUE(key.has_value());
-    ASSERT_TRUE(key->WriteString(RememberedName(), folder));
+    ASSERT_TRUE(WriteInstallerValue(RememberedName(), folder));
   }
 
   // The name of the installer's value that remembers the destination for the target version.
