@@ -19,14 +19,14 @@ export WINEPREFIX="$root/build/shipped-setup-prefix"
 rm -rf "$WINEPREFIX"
 QRV_ROOT="$root"
 source scripts/wine-env.sh
+source scripts/report-listener.sh
 if ! wine_runs_32bit; then
   echo "shipped-setup: skipped: this Wine runs 64-bit programs only (no wine32)"
   exit 77
 fi
 work="$(mktemp -d)"
-listener_pid=""
 finish() {
-  if [ -n "$listener_pid" ]; then kill "$listener_pid" 2>/dev/null || true; fi
+  report_listener_stop
   wine_env_stop
   rm -rf "$work"
 }
@@ -48,14 +48,10 @@ check() {  # check DESCRIPTION COMMAND...
 wine build/win64/tests/fixtures/ide/makeide.exe install \
   'C:\Program Files (x86)\Embarcadero\Studio\20.0' build/win64/tests/fixtures/fakedcc/fakedcc.exe
 
-mkdir -p "$work/reports"
-build/native/tests/fixtures/report/reportlistener "$work/port" "$work/reports" &
-listener_pid=$!
-for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.05; done
-[ -s "$work/port" ] || { echo "shipped-setup: the report listener did not start" >&2; exit 1; }
+report_listener_start "$work"
 
 bash scripts/run-wizard.sh --walk "$work/page" --keep "$work/setup.exe" \
-  --report-server "127.0.0.1:$(tr -d '\n' <"$work/port")" "$stub"
+  --report-server "$REPORT_SERVER" "$stub"
 
 query() { wine reg query "$@" 2>/dev/null | tr -d '\r'; }
 destination='C:\Quorvane\QRVComps\D26'
