@@ -27,10 +27,12 @@ wine_env_start
 echo "== Windows tests under Wine (heap checks on)"
 WINEDEBUG=warn+heap ctest --test-dir build/win64 --output-on-failure -j "$jobs" -LE bench
 
-echo "== the shipped (32-bit) setup program under Wine (heap checks on)"
+echo "== the shipped (32-bit) setup program and ideinfo under Wine (heap checks on)"
 if wine_runs_32bit; then
   QRV_SETUP_STUB="Z:$QRV_ROOT/build/win32/src/app/qrvsetup.exe" WINEDEBUG=warn+heap \
     ctest --test-dir build/win64 --output-on-failure -R '^wizard_e2e_tests$'
+  WINEDEBUG=warn+heap sh tests/fixtures/ide/ideinfo-simulated-ide.sh cmake/wine-run.sh \
+    build/win32/tools/ideinfo/ideinfo.exe build/win64/tests/fixtures/ide/makeide.exe
 fi
 status=0
 WINEDEBUG=warn+heap bash tests/e2e/shipped-setup.sh || status=$?
