@@ -54,6 +54,13 @@ if [ "${QRV_SKIP_BENCH:-0}" != 1 ]; then
   cmake --build build/bench-win64 -j "$jobs" --target qrv_release_benchmarks
   ctest --test-dir build/bench -L bench --output-on-failure -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //'
   ctest --test-dir build/bench-win64 -L release --output-on-failure -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //'
+  minimal32="build/bench-win64/tests/bench/startup/minimal_window32.exe"
+  if wine_runs_32bit && [ -f "$minimal32" ]; then
+    echo "The shipped 32-bit setup against the 32-bit minimal program:"
+    QRV_SETUP_STUB="Z:$QRV_ROOT/build/win32/src/app/qrvsetup.exe" QRV_MINIMAL_WINDOW="Z:$QRV_ROOT/$minimal32" \
+      ctest --test-dir build/bench-win64 -R '^startup_bench$' --output-on-failure -V |
+      grep -E '^[0-9]+: start-up' | sed 's/^[0-9]*: //'
+  fi
   ctest --test-dir build/win64 -L bench -LE release --output-on-failure -V | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //'
 fi
 echo "== all tests passed"
