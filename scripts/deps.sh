@@ -5,8 +5,8 @@
 # lets the tests run it. It is installed when it can be, with the release's own package versions
 # (-t bookworm), the same for both architectures: the mirror's security lists for i386 can lag
 # behind those for amd64, and both architectures of a shared library must be of one version.
-# When it cannot be installed, the i386 architecture is taken out again, the test of the shipped
-# setup is skipped, and everything else runs on the 64-bit Wine; build/.no-wine32 then keeps
+# When it cannot be installed, the i386 architecture is taken out again, the tests of the shipped
+# setup are skipped, and everything else runs on the 64-bit Wine; build/.no-wine32 then keeps
 # later runs from trying again (delete it to retry).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,7 +37,7 @@ if [ "$want_wine32" = 1 ]; then
   if apt_install -t bookworm wine32:i386 "${missing[@]}"; then
     missing=()
   else
-    echo "Wine's 32-bit part cannot be installed here: the test of the shipped setup is skipped"
+    echo "Wine's 32-bit part cannot be installed here: the tests of the shipped setup are skipped"
     mkdir -p build && touch "$no_wine32_mark"
     if ! dpkg-query -W -f='${Architecture}\n' | grep -qx i386; then
       $sudo_cmd dpkg --remove-architecture i386 || true

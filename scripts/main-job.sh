@@ -26,10 +26,10 @@ had_display="${DISPLAY:-}"
 export WINEPREFIX="$root/build/main-job-prefix"
 QRV_ROOT="$root"
 source scripts/wine-env.sh
-source scripts/report-listener.sh
 work="$(mktemp -d)"
+listener_pid=""
 finish() {
-  report_listener_stop
+  if [ -n "$listener_pid" ]; then kill "$listener_pid" 2>/dev/null || true; fi
   wine_env_stop
   rm -rf "$work"
 }
@@ -49,7 +49,12 @@ done
 rm -rf "$WINEPREFIX/drive_c/Quorvane"
 
 echo "== Starting the report listener on 127.0.0.1"
-report_listener_start "$work"
+mkdir -p "$work/reports"
+build/native/tests/fixtures/report/reportlistener "$work/port" "$work/reports" &
+listener_pid=$!
+for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.05; done
+[ -s "$work/port" ] || { echo "main-job: the report listener did not start" >&2; exit 1; }
+report_server="127.0.0.1:$(tr -d '\n' <"$work/port")"
 
 # What the installation may change, as text: the IDE's per-user key, the installer's own key,
 # and the library paths of the IDE's EnvOptions.proj.
@@ -77,12 +82,12 @@ snapshot() {
 }
 snapshot "$work/before.txt"
 
-echo "== Running the wizard (setup for version $version, reporting to $REPORT_SERVER)"
+echo "== Running the wizard (setup for version $version, reporting to $report_server)"
 if [ -z "$had_display" ]; then
   bash scripts/run-wizard.sh --walk "$root/build/wizard" --version "$version" \
-    --report-server "$REPORT_SERVER"
+    --report-server "$report_server"
 else
-  bash scripts/run-wizard.sh --version "$version" --report-server "$REPORT_SERVER"
+  bash scripts/run-wizard.sh --version "$version" --report-server "$report_server"
 fi
 
 snapshot "$work/after.txt"

@@ -79,6 +79,13 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+# The PE machine of a program: 014c for i386, 8664 for x86_64.
+pe_machine() {
+  local offset
+  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
+}
+
 choose_stub() {
   if [ -z "$stub" ]; then
     for candidate in "$root/build/win32/src/app/qrvsetup.exe" "$win64_build/src/app/qrvsetup.exe"; do

@@ -7,13 +7,6 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEARCH=win64
 QRV_STARTED_XVFB=""
 
-# The PE machine of a program: 014c for i386, 8664 for x86_64.
-pe_machine() {
-  local offset
-  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
-  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
-}
-
 wine32_installed() {
   [ -e /usr/lib/wine/wine ] || [ -d /usr/lib/i386-linux-gnu/wine/i386-windows ]
 }
